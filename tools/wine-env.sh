@@ -1,0 +1,53 @@
+# Sourced by the Wine harness: a private prefix, a Chinese locale (code page 936),
+# quiet logs, our RAS stand-in, and a display (a private Xvfb when there is none).
+ventro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export VENTRO_WINE_HOME="${VENTRO_WINE_HOME:-$ventro_root/build/wine}"
+export WINEPREFIX="$VENTRO_WINE_HOME/prefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+# Bash has no glibc locale for zh_CN, so the locale is given to Wine alone.
+wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 command wine "$@"; }
+wineboot() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 command wineboot "$@"; }
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;rasapi32=n,b;winedbg.exe=d}"
+mkdir -p "$VENTRO_WINE_HOME"
+
+
+# Starts a private Xvfb unless DISPLAY already names a running server.
+ventro_ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then return 0; fi
+  local state="$VENTRO_WINE_HOME/display"
+  exec 8>"$VENTRO_WINE_HOME/display.lock"; flock 8
+  if [ -f "$state" ]; then
+    local d; d=$(cat "$state")
+    if [ -e "/tmp/.X11-unix/X${d#:}" ]; then export DISPLAY="$d"; flock -u 8; return 0; fi
+  fi
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
+  echo $! > "$VENTRO_WINE_HOME/xvfb.pid"
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  echo ":$n" > "$state"
+  export DISPLAY=":$n"
+  flock -u 8
+}
+
+# Creates the prefix once, with our registry settings, and keeps a persistent
+# wineserver so that each program starts in a fraction of a second.
+ventro_ensure_prefix() {
+  exec 9>"$VENTRO_WINE_HOME/prefix.lock"; flock 9
+  if [ ! -f "$WINEPREFIX/.ventro-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 </dev/null || true
+    wineserver -w
+    python3 "$ventro_root/tools/wine-registry.py" > "$VENTRO_WINE_HOME/ventro.reg"
+    wine regedit /S "Z:$(echo "$VENTRO_WINE_HOME/ventro.reg" | tr / '\\')" >/dev/null 2>&1 </dev/null
+    wineserver -w
+    touch "$WINEPREFIX/.ventro-ready"
+  fi
+  if ! pgrep -f "wineserver.* -p" >/dev/null 2>&1 && ! pgrep -x wineserver >/dev/null 2>&1; then
+    wineserver -p >/dev/null 2>&1 </dev/null || true
+    # Start Wine's own services now, detached from any caller's pipes.
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  fi
+  flock -u 9
+}
