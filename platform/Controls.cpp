@@ -1,0 +1,356 @@
+// Standard controls as components: each subclasses its window once and keeps
+// `this` in the window's user data.
+#include "platform/Controls.h"
+
+#include <windowsx.h>
+
+#include "platform/Application.h"
+#include "platform/Form.h"
+#include "platform/Text.h"
+
+namespace ventro {
+
+namespace {
+constexpr UINT WM_VENTRO_EXIT = WM_APP + 0x101;
+}
+
+TWinControl::TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, DWORD exStyle, const Params& params)
+    : TComponent(form)
+    , m_form(form)
+    , m_id(params.Id)
+{
+    HWND parent = params.Parent ? params.Parent : form->Handle();
+    m_wnd = CreateWindowExW(exStyle, windowClass, params.Text.c_str(), style | WS_CHILD | WS_VISIBLE,
+        params.Bounds.Left, params.Bounds.Top, params.Bounds.Width(), params.Bounds.Height(),
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.Id)), GetModuleHandleW(nullptr), nullptr);
+    if (!m_wnd)
+        return;
+    SetWindowLongPtrW(m_wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_standardProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(m_wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
+    SendMessageW(m_wnd, WM_SETFONT, reinterpret_cast<WPARAM>(form->FontHandleOf()), FALSE);
+}
+
+TWinControl::~TWinControl()
+{
+    if (m_wnd) {
+        SetWindowLongPtrW(m_wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_standardProc));
+        SetWindowLongPtrW(m_wnd, GWLP_USERDATA, 0);
+        if (IsWindow(m_wnd))
+            DestroyWindow(m_wnd);
+    }
+}
+
+TWinControl* TWinControl::FromHandle(HWND wnd)
+{
+    if (!wnd || GetWindowThreadProcessId(wnd, nullptr) != GetCurrentThreadId())
+        return nullptr;
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC)) != &TWinControl::SubclassProc)
+        return nullptr;
+    return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+}
+
+std::wstring TWinControl::Text() const { return WindowText(m_wnd); }
+void TWinControl::SetText(const std::wstring& text) { SetWindowTextW(m_wnd, text.c_str()); }
+
+void TWinControl::SetFont(const TFontDesc& font)
+{
+    m_ownFont = CreateFontFrom(font);
+    m_fontColor = font.FontColor;
+    SendMessageW(m_wnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_ownFont.Get()), TRUE);
+}
+
+void TWinControl::SetVisible(bool visible) { ShowWindow(m_wnd, visible ? SW_SHOW : SW_HIDE); }
+bool TWinControl::Visible() const { return IsWindowVisible(m_wnd) != FALSE; }
+void TWinControl::SetFocus() { ::SetFocus(m_wnd); }
+bool TWinControl::Focused() const { return GetFocus() == m_wnd; }
+
+void TWinControl::Command(WORD) { }
+
+HBRUSH TWinControl::CtlColor(HDC dc)
+{
+    SetTextColor(dc, ColorToRGB(m_fontColor));
+    SetBkColor(dc, ColorToRGB(m_form->GetColor()));
+    return m_form->BackgroundBrush();
+}
+
+bool TWinControl::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT TWinControl::CallStandardProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(m_standardProc, m_wnd, message, wParam, lParam);
+}
+
+bool TWinControl::RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (TWinControl* control = FromHandle(reinterpret_cast<HWND>(lParam))) {
+            Application().Guard([&] { control->Command(HIWORD(wParam)); });
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (TWinControl* control = FromHandle(reinterpret_cast<HWND>(lParam))) {
+            result = reinterpret_cast<LRESULT>(control->CtlColor(reinterpret_cast<HDC>(wParam)));
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK TWinControl::SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(wnd, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        handled = self->HandleMessage(message, wParam, lParam, result);
+    } catch (...) {
+        Application().HandleCurrentException();
+        return 0;
+    }
+    if (handled)
+        return result;
+    if (message == WM_KILLFOCUS) {
+        // Exit runs once the focus has settled on another control of the same form.
+        HWND next = reinterpret_cast<HWND>(wParam);
+        if (self->OnExit && next && self->m_form && IsChild(self->m_form->Handle(), next))
+            PostMessageW(wnd, WM_VENTRO_EXIT, 0, 0);
+    } else if (message == WM_VENTRO_EXIT) {
+        Application().Guard([&] {
+            if (self->OnExit)
+                self->OnExit();
+        });
+        return 0;
+    }
+    return self->CallStandardProc(message, wParam, lParam);
+}
+
+TLabel::TLabel(TForm* form, const Params& params)
+    : TWinControl(form, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, params)
+{
+}
+
+TEdit::TEdit(TForm* form, const Params& params, bool multiLine)
+    : TWinControl(form, L"EDIT",
+          WS_TABSTOP | (multiLine ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL),
+          WS_EX_CLIENTEDGE, params)
+{
+}
+
+void TEdit::SetPasswordChar(wchar_t c)
+{
+    SendMessageW(Handle(), EM_SETPASSWORDCHAR, WPARAM(c), 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool TEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message == WM_CHAR && OnKeyPress) {
+        wchar_t key = wchar_t(wParam);
+        OnKeyPress(key);
+        if (key == 0) {
+            result = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+HBRUSH TEdit::CtlColor(HDC dc)
+{
+    SetTextColor(dc, ColorToRGB(FontColor()));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+TMemo::TMemo(TForm* form, const Params& params)
+    : TEdit(form, params, true)
+{
+    // The standard edit control stops at about 32K characters unless told otherwise.
+    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+}
+
+void TMemo::AppendLine(const std::wstring& line)
+{
+    std::wstring text = line + L"\r\n";
+    int length = GetWindowTextLengthW(Handle());
+    SendMessageW(Handle(), EM_SETSEL, WPARAM(length), LPARAM(length));
+    SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::vector<std::wstring> TMemo::Lines() const
+{
+    std::vector<std::wstring> lines;
+    std::wstring text = Text();
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+TCheckBox::TCheckBox(TForm* form, const Params& params)
+    : TWinControl(form, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0, params)
+{
+}
+
+bool TCheckBox::Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void TCheckBox::SetChecked(bool checked)
+{
+    if (Checked() == checked)
+        return;
+    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (OnClick)
+        OnClick();
+}
+
+void TCheckBox::Command(WORD code)
+{
+    if (code == BN_CLICKED && OnClick)
+        OnClick();
+}
+
+TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
+    : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+          Params { params.Parent, params.Id,
+              Rect { params.Bounds.Left, params.Bounds.Top, params.Bounds.Right, params.Bounds.Bottom + 8 * itemHeight + 2 },
+              params.Text })
+{
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(itemHeight));
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
+}
+
+void TComboBox::SetItems(const std::vector<std::wstring>& items)
+{
+    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+    for (const auto& item : items)
+        SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+std::vector<std::wstring> TComboBox::Items() const
+{
+    std::vector<std::wstring> items;
+    LRESULT count = SendMessageW(Handle(), CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, WPARAM(i), 0);
+        std::wstring text(size_t(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(Handle(), CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcslen(text.c_str()));
+        items.push_back(text);
+    }
+    return items;
+}
+
+int TComboBox::ItemIndex() const { return int(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
+void TComboBox::SetItemIndex(int index) { SendMessageW(Handle(), CB_SETCURSEL, WPARAM(index), 0); }
+
+TGroupBox::TGroupBox(TForm* form, const Params& params)
+    : TWinControl(form, L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, params)
+{
+}
+
+bool TGroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    // Controls inside the box notify the box; their handlers live with the form.
+    return RouteParentMessage(message, wParam, lParam, result);
+}
+
+TButton::TButton(TForm* form, const Params& params)
+    : TWinControl(form, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, params)
+{
+}
+
+void TButton::Click()
+{
+    if (OnClick)
+        OnClick();
+}
+
+void TButton::Command(WORD code)
+{
+    if (code == BN_CLICKED)
+        Click();
+}
+
+TImage::TImage(TForm* form, const Params& params)
+    : TWinControl(form, L"STATIC", SS_NOTIFY | SS_OWNERDRAW, 0, params)
+{
+}
+
+void TImage::SetPicture(PixelBuffer picture)
+{
+    m_picture = std::move(picture);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool TImage::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PaintDC paint(Handle());
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        if (!m_picture.IsEmpty())
+            BlitPixels(paint.Get(), (client.right - m_picture.Width()) / 2, (client.bottom - m_picture.Height()) / 2, m_picture);
+        result = 0;
+        return true;
+    }
+    case WM_SETCURSOR:
+        if (m_handCursor) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            result = TRUE;
+            return true;
+        }
+        return false;
+    case WM_LBUTTONDOWN:
+        m_pressed = true;
+        return false;
+    case WM_LBUTTONUP:
+        if (m_pressed && OnClick) {
+            m_pressed = false;
+            Application().Guard(OnClick);
+        }
+        m_pressed = false;
+        return false;
+    default:
+        return false;
+    }
+}
+
+void BlitPixels(HDC dc, int x, int y, const PixelBuffer& pixels)
+{
+    if (pixels.IsEmpty())
+        return;
+    BITMAPINFO info {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = pixels.Width();
+    info.bmiHeader.biHeight = -pixels.Height(); // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, x, y, DWORD(pixels.Width()), DWORD(pixels.Height()), 0, 0, 0, UINT(pixels.Height()),
+        pixels.Bytes().data(), &info, DIB_RGB_COLORS);
+}
+
+} // namespace ventro
