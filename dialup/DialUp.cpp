@@ -1,0 +1,395 @@
+// The dial-up connection component.
+#include "dialup/DialUp.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+
+#include "dialup/DialStatus.h"
+#include "platform/Wait.h"
+
+namespace ventro {
+
+// The service's records as the platform's 64-bit headers lay them out. The
+// service tells record versions apart by the size field, so these sizes are
+// what it is given.
+static_assert(sizeof(void*) != 8 || sizeof(RASDIALPARAMSA) == 1068);
+static_assert(sizeof(void*) != 8 || sizeof(RASENTRYNAMEA) == 532);
+static_assert(sizeof(void*) != 8 || sizeof(RASCONNA) == 708);
+static_assert(sizeof(void*) != 8 || sizeof(RASCONNSTATUSA) == 288);
+static_assert(sizeof(tagRASDIALPARAMSA::szEntryName) == 257 && sizeof(tagRASDIALPARAMSA::szUserName) == 257
+    && sizeof(tagRASDIALPARAMSA::szPassword) == 257);
+
+namespace {
+
+constexpr size_t RecordCount = 100;
+constexpr int HangUpRounds = 7;
+constexpr UINT StatusMessage = WM_APP + 0x2D1; // posted to the component's hidden window
+
+// The hand-over between the service's thread and the GUI thread, shared by
+// all instances: the service's callback carries no context, so it finds its
+// component through `dialing`.
+struct HandOver {
+    std::mutex lock;
+    std::condition_variable delivered; // a pending status was taken or dropped
+    TDialUp* dialing = nullptr;
+    HWND window = nullptr; // the dialing component's hidden window
+    bool dialUnfinished = false; // the current dial may still call back
+    bool pending = false;
+    TDialUp* pendingFor = nullptr;
+    uint64_t pendingSerial = 0;
+    uint32_t state = 0;
+    uint32_t error = 0;
+};
+
+HandOver& Hub()
+{
+    static HandOver hub;
+    return hub;
+}
+
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte);
+}
+
+std::string ToAnsi(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string result(size_t(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), result.data(), length, nullptr, nullptr);
+    return result;
+}
+
+std::wstring FromAnsi(const char* text, size_t capacity)
+{
+    const size_t length = strnlen(text, capacity);
+    if (length == 0)
+        return {};
+    const int wide = MultiByteToWideChar(CP_ACP, 0, text, int(length), nullptr, 0);
+    std::wstring result(size_t(wide > 0 ? wide : 0), L'\0');
+    if (wide > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, int(length), result.data(), wide);
+    return result;
+}
+
+// Copies a text into a fixed record field, cut to the field's capacity
+// without splitting a double-byte character.
+template<size_t N>
+void CopyAnsi(char (&field)[N], const std::wstring& text)
+{
+    const std::string ansi = ToAnsi(text);
+    const size_t length = AnsiCutLength(ansi, N - 1, IsAnsiLeadByte);
+    std::memcpy(field, ansi.data(), length);
+    field[length] = '\0';
+}
+
+// Where an exception thrown by a status handler ends up: it must not cross
+// the hidden window's procedure.
+// TODO(app): hand it to the application's standard error report once it exists.
+void ReportStatusHandlerError(const char* what)
+{
+    OutputDebugStringA(what ? what : "status handler failed");
+}
+
+} // namespace
+
+struct TDialUp::Api {
+    decltype(&RasEnumConnectionsA) EnumConnections = nullptr;
+    decltype(&RasHangUpA) HangUp = nullptr;
+    decltype(&RasGetConnectStatusA) GetConnectStatus = nullptr;
+    decltype(&RasEnumEntriesA) EnumEntries = nullptr;
+    decltype(&RasGetEntryDialParamsA) GetEntryDialParams = nullptr;
+    decltype(&RasGetErrorStringA) GetErrorString = nullptr;
+    decltype(&RasDialA) Dial = nullptr;
+    decltype(&RasSetEntryDialParamsA) SetEntryDialParams = nullptr;
+};
+
+TDialUp::TDialUp(TComponent* owner)
+    : TDialUp(owner, L"RASAPI32.DLL")
+{
+}
+
+TDialUp::TDialUp(TComponent* owner, const std::wstring& libraryName)
+    : TComponent(owner)
+    , m_langStrList(DefaultLangStrList())
+    , m_window([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return HandleMessage(message, wParam, lParam, result);
+    })
+{
+    Bind(libraryName);
+}
+
+template<typename T>
+static bool Resolve(HMODULE module, const char* name, T& entry)
+{
+    entry = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return entry != nullptr;
+}
+
+void TDialUp::Bind(const std::wstring& libraryName)
+{
+    m_rasLibrary.Reset(LoadLibraryW(libraryName.c_str()));
+    if (!m_rasLibrary)
+        return;
+    auto api = std::make_unique<Api>();
+    const HMODULE module = m_rasLibrary.Get();
+    const bool complete = Resolve(module, "RasEnumConnectionsA", api->EnumConnections)
+        && Resolve(module, "RasHangUpA", api->HangUp)
+        && Resolve(module, "RasGetConnectStatusA", api->GetConnectStatus)
+        && Resolve(module, "RasEnumEntriesA", api->EnumEntries)
+        && Resolve(module, "RasGetEntryDialParamsA", api->GetEntryDialParams)
+        && Resolve(module, "RasGetErrorStringA", api->GetErrorString)
+        && Resolve(module, "RasDialA", api->Dial)
+        && Resolve(module, "RasSetEntryDialParamsA", api->SetEntryDialParams);
+    // A library without all eight entry points is not the service: calling
+    // through a missing one would crash, so it counts as absent.
+    if (!complete) {
+        m_rasLibrary.Reset();
+        return;
+    }
+    m_api = std::move(api);
+}
+
+TDialUp::~TDialUp()
+{
+    auto& hub = Hub();
+    bool callbacksMayCome = false;
+    {
+        std::lock_guard guard(hub.lock);
+        if (hub.dialing == this) {
+            hub.dialing = nullptr;
+            hub.window = nullptr;
+            callbacksMayCome = hub.dialUnfinished;
+            hub.dialUnfinished = false;
+        }
+        if (hub.pendingFor == this) {
+            hub.pending = false;
+            hub.pendingFor = nullptr;
+            ++hub.pendingSerial;
+        }
+    }
+    hub.delivered.notify_all();
+    // The service's thread may still run code of the library to call back
+    // (and then drop the call); unloading it under that thread would crash,
+    // so the library then stays loaded for the rest of the process.
+    if (callbacksMayCome)
+        m_rasLibrary.Release();
+}
+
+TDialUp* TDialUp::DialingComponent()
+{
+    std::lock_guard guard(Hub().lock);
+    return Hub().dialing;
+}
+
+std::wstring TDialUp::ErrorText(uint32_t error) const
+{
+    if (!RasInstalled())
+        return {};
+    // The platform documents 512 characters as always enough for its texts.
+    char buffer[512] = {};
+    if (m_api->GetErrorString(error, buffer, sizeof(buffer)) != 0)
+        return std::wstring(SomethingWentWrong);
+    return FromAnsi(buffer, sizeof(buffer));
+}
+
+const std::vector<std::wstring>& TDialUp::PossibleConnections()
+{
+    m_entryList.clear();
+    if (!RasInstalled())
+        return m_entryList;
+    std::vector<RASENTRYNAMEA> entries(RecordCount);
+    entries[0].dwSize = sizeof(RASENTRYNAMEA);
+    DWORD bytes = DWORD(entries.size() * sizeof(RASENTRYNAMEA));
+    DWORD count = 0;
+    if (m_api->EnumEntries(nullptr, nullptr, entries.data(), &bytes, &count) == 0 && count > 0) {
+        for (size_t i = 0; i < count && i < entries.size(); ++i)
+            m_entryList.push_back(FromAnsi(entries[i].szEntryName, sizeof(entries[i].szEntryName)));
+    }
+    return m_entryList;
+}
+
+std::wstring TDialUp::CurrentConnection() const
+{
+    std::wstring result;
+    if (!RasInstalled())
+        return result;
+    std::vector<RASCONNA> connections(RecordCount);
+    connections[0].dwSize = sizeof(RASCONNA);
+    DWORD bytes = DWORD(connections.size() * sizeof(RASCONNA));
+    DWORD count = 0;
+    if (m_api->EnumConnections(connections.data(), &bytes, &count) != 0)
+        return result;
+    for (size_t i = 0; i < count && i < connections.size(); ++i) {
+        // A fresh record per query: a failed query must not leave the
+        // previous connection's state behind.
+        RASCONNSTATUSA status {};
+        status.dwSize = sizeof(RASCONNSTATUSA);
+        if (m_api->GetConnectStatus(connections[i].hrasconn, &status) == 0 && status.rasconnstate == RASCS_Connected)
+            result = FromAnsi(connections[i].szEntryName, sizeof(connections[i].szEntryName));
+    }
+    return result;
+}
+
+void TDialUp::HangUp()
+{
+    if (!RasInstalled())
+        return;
+    std::vector<RASCONNA> connections(RecordCount);
+    for (int round = 0; round < HangUpRounds; ++round) {
+        std::fill(connections.begin(), connections.end(), tagRASCONNA {});
+        connections[0].dwSize = sizeof(RASCONNA);
+        DWORD bytes = DWORD(connections.size() * sizeof(RASCONNA));
+        DWORD count = 0;
+        if (m_api->EnumConnections(connections.data(), &bytes, &count) == 0) {
+            for (size_t i = 0; i < count && i < connections.size(); ++i)
+                m_api->HangUp(connections[i].hrasconn);
+        }
+        ProcessMessages();
+    }
+}
+
+std::wstring TDialUp::StepFailureText(size_t line, DWORD code) const
+{
+    if (line < m_langStrList.size())
+        return LangLine(m_langStrList, line, m_connectTo);
+    return ErrorText(code);
+}
+
+bool TDialUp::Dial()
+{
+    if (!RasInstalled())
+        return false;
+    std::wstring failure;
+    try {
+        HangUp();
+        RASDIALPARAMSA params {};
+        params.dwSize = sizeof(RASDIALPARAMSA);
+        CopyAnsi(params.szEntryName, m_connectTo);
+        BOOL passwordSaved = FALSE;
+        DWORD rc = m_api->GetEntryDialParams(nullptr, &params, &passwordSaved);
+        if (rc != 0) {
+            HangUp();
+            failure = StepFailureText(28, rc);
+        } else {
+            params.dwSize = sizeof(RASDIALPARAMSA);
+            CopyAnsi(params.szUserName, m_username);
+            CopyAnsi(params.szPassword, m_password);
+            rc = m_api->SetEntryDialParams(nullptr, &params, FALSE);
+            if (rc != 0) {
+                HangUp();
+                failure = StepFailureText(29, rc);
+            } else {
+                auto& hub = Hub();
+                {
+                    std::lock_guard guard(hub.lock);
+                    hub.dialing = this;
+                    hub.window = m_window.Handle();
+                    hub.dialUnfinished = true;
+                }
+                HRASCONN connection = nullptr;
+                rc = m_api->Dial(nullptr, nullptr, &params, 0, reinterpret_cast<LPVOID>(&DialNotifier), &connection);
+                SecureZeroMemory(&params, sizeof(params));
+                if (rc == 0)
+                    return true;
+                {
+                    std::lock_guard guard(hub.lock);
+                    if (hub.dialing == this)
+                        hub.dialUnfinished = false;
+                }
+                // A refused dial may still have allocated a connection.
+                if (connection)
+                    m_api->HangUp(connection);
+                failure = ErrorText(rc);
+                HangUp();
+            }
+        }
+        SecureZeroMemory(&params, sizeof(params));
+    } catch (const std::exception& e) {
+        HangUp();
+        const std::string what = e.what();
+        failure.assign(what.begin(), what.end());
+    }
+    if (m_onStatusEvent)
+        m_onStatusEvent(this, failure, true);
+    return false;
+}
+
+void WINAPI TDialUp::DialNotifier(UINT, RASCONNSTATE state, DWORD error)
+{
+    auto& hub = Hub();
+    std::unique_lock guard(hub.lock);
+    // One status waits at a time: sleep until the GUI thread has taken the
+    // previous one, or until the component goes away and the status is dropped.
+    for (;;) {
+        if (!hub.dialing)
+            return;
+        if (!hub.pending)
+            break;
+        hub.delivered.wait_for(guard, std::chrono::milliseconds(100));
+    }
+    if (IsFinalStatus(uint32_t(state), error))
+        hub.dialUnfinished = false;
+    hub.pending = true;
+    hub.pendingFor = hub.dialing;
+    ++hub.pendingSerial;
+    hub.state = uint32_t(state);
+    hub.error = error;
+    if (!PostMessageW(hub.window, StatusMessage, 0, 0)) {
+        // The window is gone or its queue is full: the status cannot arrive.
+        hub.pending = false;
+        hub.pendingFor = nullptr;
+    }
+}
+
+bool TDialUp::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
+{
+    if (message != StatusMessage)
+        return false;
+    DeliverStatus();
+    result = 0;
+    return true;
+}
+
+void TDialUp::DeliverStatus()
+{
+    auto& hub = Hub();
+    uint32_t state = 0;
+    uint32_t error = 0;
+    uint64_t serial = 0;
+    {
+        std::lock_guard guard(hub.lock);
+        if (!hub.pending || hub.pendingFor != this)
+            return;
+        state = hub.state;
+        error = hub.error;
+        serial = hub.pendingSerial;
+    }
+    // The handler may destroy this component; nothing below touches it after the call.
+    try {
+        if (m_onStatusEvent) {
+            const StatusChoice status = StatusText(m_langStrList, m_connectTo, state, error,
+                [this](uint32_t code) { return ErrorText(code); });
+            m_onStatusEvent(this, status.text, status.error);
+        }
+    } catch (const std::exception& e) {
+        ReportStatusHandlerError(e.what());
+    } catch (...) {
+        ReportStatusHandlerError(nullptr);
+    }
+    {
+        std::lock_guard guard(hub.lock);
+        if (hub.pending && hub.pendingSerial == serial) {
+            hub.pending = false;
+            hub.pendingFor = nullptr;
+        }
+    }
+    hub.delivered.notify_all();
+}
+
+} // namespace ventro
