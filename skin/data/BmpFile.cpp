@@ -1,0 +1,215 @@
+// Windows bitmap files: validation, decoding and encoding.
+#include "skin/data/BmpFile.h"
+
+#include <algorithm>
+
+#include "base/ByteReader.h"
+
+namespace ventro {
+
+namespace {
+
+constexpr uint32_t FileHeaderSize = 14;
+constexpr uint32_t InfoHeaderSize = 40;
+
+struct BmpLayout {
+    uint32_t FileSize = 0;
+    uint32_t Reserved = 0;
+    uint32_t OffBits = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;  // as stored: negative for top-down rows
+    uint16_t BitCount = 0;
+    uint32_t SizeImage = 0;
+    int32_t XPels = 0;
+    int32_t YPels = 0;
+    uint32_t ClrUsed = 0;
+    uint32_t ClrImportant = 0;
+    uint32_t TableEntries = 0;
+    int64_t Stride = 0;
+    int64_t RowsEnd = 0;
+};
+
+int64_t StrideFor(int64_t width, int bits) { return ((width * bits + 31) / 32) * 4; }
+
+[[noreturn]] void Invalid(const char* what) { throw EInvalidGraphic(what); }
+
+// Every field is checked, in 64-bit arithmetic, before the caller allocates.
+BmpLayout ParseLayout(std::span<const uint8_t> bytes)
+{
+    if (bytes.size() < FileHeaderSize + InfoHeaderSize)
+        Invalid("Bitmap image is not valid");
+    ByteReader r(bytes);
+    if (r.U8() != 'B' || r.U8() != 'M')
+        Invalid("Bitmap image is not valid");
+    BmpLayout l;
+    l.FileSize = r.U32();
+    l.Reserved = r.U32();
+    l.OffBits = r.U32();
+    if (r.U32() != InfoHeaderSize)
+        Invalid("Unsupported bitmap header");
+    l.Width = r.I32();
+    l.Height = r.I32();
+    uint16_t planes = r.U16();
+    l.BitCount = r.U16();
+    uint32_t compression = r.U32();
+    l.SizeImage = r.U32();
+    l.XPels = r.I32();
+    l.YPels = r.I32();
+    l.ClrUsed = r.U32();
+    l.ClrImportant = r.U32();
+    if (l.FileSize < FileHeaderSize + InfoHeaderSize || l.FileSize > bytes.size())
+        Invalid("Bitmap image is not valid");
+    if (planes != 1 || compression != 0)
+        Invalid("Unsupported bitmap format");
+    if (l.BitCount != 1 && l.BitCount != 8 && l.BitCount != 24)
+        Invalid("Unsupported bitmap depth");
+    int64_t height = l.Height < 0 ? -int64_t(l.Height) : int64_t(l.Height);
+    if (l.Width <= 0 || height <= 0 || l.Width > MaxBitmapDimension || height > MaxBitmapDimension
+        || int64_t(l.Width) * height > MaxBitmapPixels)
+        Invalid("Bitmap size is not valid");
+    int64_t maxEntries = l.BitCount == 24 ? 256 : (int64_t(1) << l.BitCount);
+    if (l.ClrUsed > maxEntries)
+        Invalid("Bitmap colour table is not valid");
+    l.TableEntries = l.BitCount == 24 ? l.ClrUsed : (l.ClrUsed ? l.ClrUsed : uint32_t(maxEntries));
+    int64_t tableEnd = int64_t(FileHeaderSize) + InfoHeaderSize + int64_t(l.TableEntries) * 4;
+    l.Stride = StrideFor(l.Width, l.BitCount);
+    l.RowsEnd = int64_t(l.OffBits) + l.Stride * height;
+    if (tableEnd > int64_t(l.OffBits) || l.RowsEnd > int64_t(l.FileSize))
+        Invalid("Bitmap image is not valid");
+    return l;
+}
+
+void PutU16(std::vector<uint8_t>& out, uint16_t v)
+{
+    out.push_back(uint8_t(v));
+    out.push_back(uint8_t(v >> 8));
+}
+void PutU32(std::vector<uint8_t>& out, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(uint8_t(v >> (8 * i)));
+}
+
+} // namespace
+
+BmpHeaderInfo PeekBmp(std::span<const uint8_t> bytes)
+{
+    BmpLayout l = ParseLayout(bytes);
+    return BmpHeaderInfo { l.FileSize, l.Width, l.Height < 0 ? -l.Height : l.Height, l.BitCount };
+}
+
+Bitmap ReadBmp(std::span<const uint8_t> bytes)
+{
+    BmpLayout l = ParseLayout(bytes);
+    Bitmap bmp;
+    bmp.BitsPerPixel = l.BitCount;
+    bmp.BottomUp = l.Height > 0;
+    bmp.XPelsPerMeter = l.XPels;
+    bmp.YPelsPerMeter = l.YPels;
+    bmp.ColorsUsed = l.ClrUsed;
+    bmp.ColorsImportant = l.ClrImportant;
+    bmp.SizeImage = l.SizeImage;
+    bmp.Reserved = l.Reserved;
+    int32_t width = l.Width;
+    int32_t height = l.Height < 0 ? -l.Height : l.Height;
+
+    const uint8_t* table = bytes.data() + FileHeaderSize + InfoHeaderSize;
+    bmp.ColorTable.resize(l.TableEntries);
+    for (uint32_t i = 0; i < l.TableEntries; ++i)
+        bmp.ColorTable[i] = uint32_t(table[i * 4]) | (uint32_t(table[i * 4 + 1]) << 8)
+            | (uint32_t(table[i * 4 + 2]) << 16) | (uint32_t(table[i * 4 + 3]) << 24);
+    size_t tableEnd = FileHeaderSize + InfoHeaderSize + size_t(l.TableEntries) * 4;
+    bmp.Gap.assign(bytes.begin() + tableEnd, bytes.begin() + l.OffBits);
+    bmp.Tail.assign(bytes.begin() + l.RowsEnd, bytes.begin() + l.FileSize);
+
+    bmp.Pixels.Resize(width, height);
+    if (l.BitCount < 24)
+        bmp.Indices.resize(size_t(width) * size_t(height));
+    for (int32_t y = 0; y < height; ++y) {
+        int32_t fileRow = bmp.BottomUp ? height - 1 - y : y;
+        const uint8_t* src = bytes.data() + l.OffBits + int64_t(fileRow) * l.Stride;
+        uint8_t* dst = bmp.Pixels.Row(y);
+        if (l.BitCount == 24) {
+            std::copy(src, src + size_t(width) * 3, dst);
+            continue;
+        }
+        uint8_t* idx = bmp.Indices.data() + size_t(y) * size_t(width);
+        for (int32_t x = 0; x < width; ++x) {
+            uint8_t index = l.BitCount == 8 ? src[x] : uint8_t((src[x >> 3] >> (7 - (x & 7))) & 1);
+            idx[x] = index;
+            uint32_t quad = index < bmp.ColorTable.size() ? bmp.ColorTable[index] : 0;
+            dst[x * 3] = uint8_t(quad);
+            dst[x * 3 + 1] = uint8_t(quad >> 8);
+            dst[x * 3 + 2] = uint8_t(quad >> 16);
+        }
+    }
+    return bmp;
+}
+
+std::vector<uint8_t> WriteBmp(const Bitmap& bmp)
+{
+    if (bmp.IsEmpty())
+        throw EInvalidGraphic("Cannot save an empty bitmap");
+    int32_t width = bmp.Width();
+    int32_t height = bmp.Height();
+    int bits = bmp.BitsPerPixel;
+    if (bits != 24 && bits != 8 && bits != 1)
+        throw EInvalidGraphic("Unsupported bitmap depth");
+    if (bits < 24 && bmp.Indices.size() != size_t(width) * size_t(height))
+        throw EInvalidGraphic("Bitmap palette indices are missing");
+    int64_t stride = StrideFor(width, bits);
+    uint32_t offBits = uint32_t(FileHeaderSize + InfoHeaderSize + bmp.ColorTable.size() * 4 + bmp.Gap.size());
+    uint32_t fileSize = uint32_t(offBits + stride * height + int64_t(bmp.Tail.size()));
+
+    std::vector<uint8_t> out;
+    out.reserve(fileSize);
+    out.push_back('B');
+    out.push_back('M');
+    PutU32(out, fileSize);
+    PutU32(out, bmp.Reserved);
+    PutU32(out, offBits);
+    PutU32(out, InfoHeaderSize);
+    PutU32(out, uint32_t(width));
+    PutU32(out, uint32_t(bmp.BottomUp ? height : -height));
+    PutU16(out, 1);
+    PutU16(out, uint16_t(bits));
+    PutU32(out, 0);
+    PutU32(out, bmp.SizeImage);
+    PutU32(out, uint32_t(bmp.XPelsPerMeter));
+    PutU32(out, uint32_t(bmp.YPelsPerMeter));
+    PutU32(out, bmp.ColorsUsed);
+    PutU32(out, bmp.ColorsImportant);
+    for (uint32_t quad : bmp.ColorTable)
+        PutU32(out, quad);
+    out.insert(out.end(), bmp.Gap.begin(), bmp.Gap.end());
+    size_t rowsStart = out.size();
+    out.resize(rowsStart + size_t(stride) * size_t(height), 0);
+    for (int32_t y = 0; y < height; ++y) {
+        int32_t fileRow = bmp.BottomUp ? height - 1 - y : y;
+        uint8_t* dst = out.data() + rowsStart + size_t(fileRow) * size_t(stride);
+        if (bits == 24) {
+            const uint8_t* src = bmp.Pixels.Row(y);
+            std::copy(src, src + size_t(width) * 3, dst);
+            continue;
+        }
+        const uint8_t* idx = bmp.Indices.data() + size_t(y) * size_t(width);
+        for (int32_t x = 0; x < width; ++x) {
+            if (bits == 8)
+                dst[x] = idx[x];
+            else if (idx[x] & 1)
+                dst[x >> 3] |= uint8_t(0x80 >> (x & 7));
+        }
+    }
+    out.insert(out.end(), bmp.Tail.begin(), bmp.Tail.end());
+    return out;
+}
+
+Bitmap BitmapFromPixels(PixelBuffer pixels)
+{
+    Bitmap bmp;
+    bmp.SizeImage = uint32_t(RowStride24(pixels.Width()) * pixels.Height());
+    bmp.Pixels = std::move(pixels);
+    return bmp;
+}
+
+} // namespace ventro

@@ -1,0 +1,55 @@
+// An in-memory INI definition: sections of key=value lines read from text,
+// looked up without regard to case, and written back as text.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ventro {
+
+// Splits text into lines ending at CR LF, CR or LF; a final line without an
+// end is kept, an empty text has no lines.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Reads like the platform's in-memory INI file: lines are trimmed; blank lines
+// and lines starting with ";" are skipped; "[name]" opens a section (a repeated
+// name continues the earlier one); other lines are key=value with key and value
+// trimmed, and a line without "=" is a key with an empty value. Keys before the
+// first section are dropped. The first of duplicate keys wins.
+class TMemIniFile {
+public:
+    TMemIniFile() = default;
+    explicit TMemIniFile(const std::vector<std::string>& lines) { SetStrings(lines); }
+
+    void SetStrings(const std::vector<std::string>& lines);
+    std::vector<std::string> GetStrings() const;
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    // The value of key, or nullptr when section or key is missing.
+    const std::string* Find(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    std::vector<std::string> ReadSections() const;
+    std::vector<std::string> ReadSection(std::string_view section) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void EraseSection(std::string_view section);
+
+private:
+    struct Entry {
+        std::string Key;
+        std::string Value;
+    };
+    struct Section {
+        std::string Name;
+        std::vector<Entry> Entries;
+    };
+    const Section* FindSection(std::string_view name) const;
+    Section& AddSection(std::string_view name);
+
+    std::vector<Section> m_sections;
+};
+
+bool SameText(std::string_view a, std::string_view b);
+
+} // namespace ventro

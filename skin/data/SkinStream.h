@@ -1,0 +1,47 @@
+// The three layers of a stored skin: the packed skin (version, size, zlib
+// data), the zlib data itself, and the inflated skin stream (pictures in
+// slots, active pictures, definition text).
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "skin/data/BmpFile.h"
+
+namespace ventro {
+
+constexpr int32_t SkinStreamVersion = 3;
+// All pictures of one skin together may hold at most this many pixels.
+constexpr int64_t MaxSkinPixels = int64_t(24) << 20;
+
+struct SkinStreamContent {
+    int32_t Version = SkinStreamVersion;
+    Bitmap Picture;           // an empty bitmap is written as an empty slot
+    Bitmap InActivePicture;
+    Bitmap MaskPicture;
+    std::vector<Bitmap> ActivePictures;
+    std::string DefinitionText;  // ANSI text, lines ended by CR LF
+};
+
+// Reads a skin stream. A version above 3 is not readable: the result then has
+// only its Version set. Damaged content throws (FormatError, EInvalidGraphic).
+SkinStreamContent ReadSkinStream(std::span<const uint8_t> bytes);
+std::vector<uint8_t> WriteSkinStream(const SkinStreamContent& content);
+
+// The zlib data of a packed skin; empty for a version above 3 or a size that
+// is negative or larger than the bytes really there.
+std::vector<uint8_t> ReadPackedSkin(std::span<const uint8_t> bytes);
+std::vector<uint8_t> WritePackedSkin(std::span<const uint8_t> compressed);
+
+// zlib helpers over byte vectors (maximum level; inflate capped at 64 MiB).
+std::vector<uint8_t> CompressBytes(std::span<const uint8_t> bytes);
+std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed);
+
+// Builds the zlib data of a stored skin from a definition file and the
+// bitmaps beside it. Returns false (and leaves out untouched) when the file
+// lacks one of the sections "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
+// "SKINCONTROLS"; a bitmap that cannot be loaded throws.
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out);
+
+} // namespace ventro

@@ -1,0 +1,86 @@
+// Stream wrappers over zlib: a write-only compressing stream, a read-only
+// decompressing stream, their errors, and whole-stream helpers.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+#include "skin/data/Stream.h"
+
+namespace ventro {
+
+class EZlibError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+class ECompressionError : public EZlibError {
+public:
+    using EZlibError::EZlibError;
+};
+class EDecompressionError : public EZlibError {
+public:
+    using EZlibError::EZlibError;
+};
+
+enum class TCompressionLevel { clNone, clFastest, clDefault, clMax };
+
+// The upper bound of inflated output the helpers accept; decoding beyond it
+// is refused as a compression error rather than exhausting memory.
+constexpr int64_t MaxInflatedSize = int64_t(64) << 20;
+
+struct ZlibState;
+
+class TCustomZlibStream : public TStream {
+public:
+    std::function<void(TCustomZlibStream&)> OnProgress;
+    ~TCustomZlibStream() override;
+
+protected:
+    explicit TCustomZlibStream(TStream& stream);
+    void Progress();
+
+    TStream& m_stream;
+    int64_t m_streamPos = 0;
+    std::unique_ptr<ZlibState> m_z;
+    uint8_t m_buffer[4096];
+};
+
+class TCompressionStream : public TCustomZlibStream {
+public:
+    TCompressionStream(TCompressionLevel level, TStream& destination);
+    // Finishes the deflate stream if Finish was not called; errors are dropped
+    // here, so callers that care call Finish themselves.
+    ~TCompressionStream() override;
+
+    int64_t Read(void* buffer, int64_t count) override;
+    int64_t Write(const void* buffer, int64_t count) override;
+    int64_t Seek(int64_t offset, SeekOrigin origin) override;
+    // Flushes all pending output to the destination and ends the deflate state.
+    void Finish();
+
+private:
+    void WriteBufferOut(size_t bytes);
+    bool m_finished = false;
+};
+
+class TDecompressionStream : public TCustomZlibStream {
+public:
+    explicit TDecompressionStream(TStream& source);
+    ~TDecompressionStream() override;
+
+    int64_t Read(void* buffer, int64_t count) override;
+    int64_t Write(const void* buffer, int64_t count) override;
+    int64_t Seek(int64_t offset, SeekOrigin origin) override;
+
+private:
+    bool m_ended = false;
+};
+
+// Rewinds source and compresses all of it at the maximum level into destination.
+void CompressStream(TStream& source, TStream& destination);
+// Rewinds source and appends its inflated bytes to destination; more than
+// maxOutput inflated bytes raise EDecompressionError.
+void DecompressStream(TStream& destination, TStream& source, int64_t maxOutput = MaxInflatedSize);
+
+} // namespace ventro
