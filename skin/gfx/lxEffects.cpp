@@ -1,0 +1,386 @@
+// Whole-image pixel operations on 24-bit pictures.
+//
+// Mixes are computed in 22-bit fixed point: q = a * wa + b * wb with
+// wa + wb = 2^22, then rounded to the nearest integer with ties to even. For
+// weights that are multiples of 2^-22 (0.5, 0.25, the engine's morph steps
+// of 0.2 stay far from ties) this is exact; the loops are plain integer code
+// over a row's bytes, which the compiler vectorises.
+#include "skin/gfx/lxEffects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace ventro {
+namespace {
+
+constexpr int FixedBits = 22;
+constexpr uint32_t FixedOne = 1u << FixedBits;
+constexpr uint32_t FixedHalf = FixedOne >> 1;
+constexpr uint32_t FixedMask = FixedOne - 1;
+
+// Clamps a weight or coefficient to 0..1; NaN counts as 0.
+double ClampUnit(double w) { return w > 0 ? (w < 1 ? w : 1.0) : 0.0; }
+
+uint32_t ToFixed(double w)
+{
+    w = ClampUnit(w);
+    return uint32_t(std::nearbyint(w * FixedOne));
+}
+
+inline uint8_t RoundFixed(uint32_t q)
+{
+    uint32_t whole = q >> FixedBits;
+    uint32_t frac = q & FixedMask;
+    whole += uint32_t(frac > FixedHalf) | (uint32_t(frac == FixedHalf) & whole & 1u);
+    return uint8_t(whole > 255 ? 255 : whole);
+}
+
+bool SameSize(PixelView a, PixelView b)
+{
+    return !a.IsEmpty() && !b.IsEmpty() && a.Width() == b.Width() && a.Height() == b.Height();
+}
+
+size_t RowBytes(PixelView v) { return size_t(v.Width()) * 3; }
+
+// Each byte of the row becomes round((c * wc + add) / 2^22).
+void AffineRow(uint8_t* __restrict row, size_t n, uint32_t wc, uint32_t add)
+{
+    for (size_t i = 0; i < n; ++i)
+        row[i] = RoundFixed(uint32_t(row[i]) * wc + add);
+}
+
+// a = a * wa + b * (1 - wa), one weight for the whole row.
+void BlendRow(uint8_t* __restrict a, const uint8_t* __restrict b, size_t n, uint32_t wa)
+{
+    uint32_t wb = FixedOne - wa;
+    for (size_t i = 0; i < n; ++i)
+        a[i] = RoundFixed(uint32_t(a[i]) * wa + uint32_t(b[i]) * wb);
+}
+
+// a = a * w + b * (1 - w) with a weight per byte.
+void BlendRowWeighted(uint8_t* __restrict a, const uint8_t* __restrict b, const uint32_t* __restrict wa, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        a[i] = RoundFixed(uint32_t(a[i]) * wa[i] + uint32_t(b[i]) * (FixedOne - wa[i]));
+}
+
+void BlendColumns(PixelView a, PixelView b, const std::vector<double>& columnWeights)
+{
+    std::vector<uint32_t> weights(RowBytes(a));
+    for (size_t x = 0; x < columnWeights.size(); ++x)
+        weights[x * 3] = weights[x * 3 + 1] = weights[x * 3 + 2] = ToFixed(columnWeights[x]);
+    for (int32_t y = 0; y < a.Height(); ++y)
+        BlendRowWeighted(a.RowUnchecked(y), b.RowUnchecked(y), weights.data(), weights.size());
+}
+
+int32_t RoundInt(double v) { return int32_t(std::nearbyint(v)); }
+
+} // namespace
+
+uint64_t NoiseGenerator::Next()
+{
+    // SplitMix64: small, fast and good enough for a visual noise.
+    uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+uint32_t NoiseGenerator::Below(uint32_t bound)
+{
+    // Rejection keeps the draw exactly uniform.
+    uint64_t limit = UINT64_MAX - UINT64_MAX % bound;
+    uint64_t v;
+    do
+        v = Next();
+    while (v >= limit);
+    return uint32_t(v % bound);
+}
+
+void ClampChannels(int32_t& r, int32_t& g, int32_t& b)
+{
+    r = std::clamp(r, 0, 255);
+    g = std::clamp(g, 0, 255);
+    b = std::clamp(b, 0, 255);
+}
+
+void Brightness(PixelView pic, double amount)
+{
+    if (pic.IsEmpty())
+        return;
+    uint32_t k = ToFixed(amount);
+    for (int32_t y = 0; y < pic.Height(); ++y)
+        AffineRow(pic.RowUnchecked(y), RowBytes(pic), FixedOne - k, 255 * k);
+}
+
+void Darkness(PixelView pic, double amount)
+{
+    if (pic.IsEmpty())
+        return;
+    uint32_t k = ToFixed(amount);
+    for (int32_t y = 0; y < pic.Height(); ++y)
+        AffineRow(pic.RowUnchecked(y), RowBytes(pic), FixedOne - k, 0);
+}
+
+void GrayScale(PixelView pic)
+{
+    if (pic.IsEmpty())
+        return;
+    // 0.3 R + 0.59 G + 0.11 B in hundredths, so ties are seen exactly.
+    for (int32_t y = 0; y < pic.Height(); ++y) {
+        uint8_t* __restrict p = pic.RowUnchecked(y);
+        for (int32_t x = 0; x < pic.Width(); ++x) {
+            uint32_t s = 11u * p[x * 3] + 59u * p[x * 3 + 1] + 30u * p[x * 3 + 2];
+            uint32_t q = s / 100, rem = s % 100;
+            q += uint32_t(rem > 50) | (uint32_t(rem == 50) & q & 1u);
+            uint8_t v = uint8_t(q);
+            p[x * 3] = p[x * 3 + 1] = p[x * 3 + 2] = v;
+        }
+    }
+}
+
+void Invert(PixelView pic)
+{
+    if (pic.IsEmpty())
+        return;
+    for (int32_t y = 0; y < pic.Height(); ++y) {
+        uint8_t* __restrict p = pic.RowUnchecked(y);
+        size_t n = RowBytes(pic);
+        for (size_t i = 0; i < n; ++i)
+            p[i] ^= 0xFF;
+    }
+}
+
+void AddNoise(PixelView pic, int32_t amount, NoiseGenerator& random)
+{
+    if (pic.IsEmpty() || amount <= 0)
+        return;
+    int32_t half = amount / 2;
+    for (int32_t y = 0; y < pic.Height(); ++y) {
+        uint8_t* p = pic.RowUnchecked(y);
+        for (int32_t x = 0; x < pic.Width(); ++x) {
+            int32_t d = int32_t(random.Below(uint32_t(amount))) - half;
+            int32_t r = p[x * 3 + 2] + d, g = p[x * 3 + 1] + d, b = p[x * 3] + d;
+            ClampChannels(r, g, b);
+            p[x * 3] = uint8_t(b);
+            p[x * 3 + 1] = uint8_t(g);
+            p[x * 3 + 2] = uint8_t(r);
+        }
+    }
+}
+
+void SplitBlur(PixelView pic, int32_t amount)
+{
+    if (pic.IsEmpty() || amount <= 0)
+        return;
+    const int64_t n = amount, w = pic.Width(), h = pic.Height();
+    // Samples outside the picture fall back to the pixel's own row or column.
+    // The work is in place: rows above are already blurred when they are read.
+    auto blurPixel = [&](int64_t x, uint8_t* row, const uint8_t* up, const uint8_t* low) {
+        int64_t l = x - n < 0 ? x : x - n;
+        int64_t r = x + n < w ? x + n : x;
+        for (int c = 0; c < 3; ++c)
+            row[x * 3 + c] = uint8_t(
+                (unsigned(up[l * 3 + c]) + low[l * 3 + c] + up[r * 3 + c] + low[r * 3 + c]) >> 2);
+    };
+    for (int64_t y = 0; y < h; ++y) {
+        uint8_t* row = pic.RowUnchecked(int32_t(y));
+        const uint8_t* up = pic.RowUnchecked(int32_t(y - n < 0 ? y : y - n));
+        const uint8_t* low = pic.RowUnchecked(int32_t(y + n < h ? y + n : y));
+        if (up == row || low == row) {
+            for (int64_t x = 0; x < w; ++x)
+                blurPixel(x, row, up, low);
+            continue;
+        }
+        // The samples come from two other rows, so the middle columns are one
+        // straight pass over bytes.
+        int64_t midStart = std::min(n, w), midEnd = std::max(midStart, w - n);
+        for (int64_t x = 0; x < midStart; ++x)
+            blurPixel(x, row, up, low);
+        const int64_t off = n * 3;
+        uint8_t* __restrict out = row;
+        for (int64_t i = midStart * 3; i < midEnd * 3; ++i)
+            out[i] = uint8_t((unsigned(up[i - off]) + low[i - off] + up[i + off] + low[i + off]) >> 2);
+        for (int64_t x = midEnd; x < w; ++x)
+            blurPixel(x, row, up, low);
+    }
+}
+
+void FlipVertInto(PixelView pic, PixelView other)
+{
+    if (!SameSize(pic, other))
+        return;
+    int32_t h = pic.Height();
+    size_t n = RowBytes(pic);
+    if (pic.Bits() == other.Bits()) {
+        std::vector<uint8_t> tmp(n);
+        for (int32_t y = 0; y < h / 2; ++y) {
+            std::memcpy(tmp.data(), pic.RowUnchecked(y), n);
+            std::memcpy(pic.RowUnchecked(y), pic.RowUnchecked(h - 1 - y), n);
+            std::memcpy(pic.RowUnchecked(h - 1 - y), tmp.data(), n);
+        }
+        return;
+    }
+    for (int32_t y = 0; y < h; ++y)
+        std::memmove(other.RowUnchecked(h - 1 - y), pic.RowUnchecked(y), n);
+}
+
+void ApplyInactiveEffect(PixelView pic, InactiveEffect effect, NoiseGenerator& random)
+{
+    switch (effect) {
+    case InactiveEffect::Brightness: Brightness(pic, 0.5); break;
+    case InactiveEffect::Darkness: Darkness(pic, 0.3); break;
+    case InactiveEffect::GrayScale: GrayScale(pic); break;
+    case InactiveEffect::Noise: AddNoise(pic, 50, random); break;
+    case InactiveEffect::SplitBlur: SplitBlur(pic, 1); break;
+    case InactiveEffect::Invert: Invert(pic); break;
+    }
+}
+
+void MorphBlend(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    uint32_t wa = FixedOne - ToFixed(k);
+    for (int32_t y = 0; y < a.Height(); ++y)
+        BlendRow(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a), wa);
+}
+
+void MorphGradient(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    k = ClampUnit(k);
+    const int32_t w = a.Width(), h = a.Height();
+    if (w >= h) {
+        // Across: B fills the middle columns h0..g and fades into A on both sides.
+        int32_t band = RoundInt(w * k);
+        int32_t ramp = (w - band) / 2;
+        double step = ramp == 0 ? 1.0 : 1.0 / ramp;
+        int32_t h0 = std::max(0, w / 2 - band / 2), g = std::min(w - 1, w / 2 + band / 2);
+        std::vector<double> weights(size_t(w), 0.0);
+        double wa = 0;
+        for (int32_t x = h0; x >= 0; --x) {
+            weights[size_t(x)] = wa;
+            wa = std::min(1.0, wa + step);
+        }
+        wa = 0;
+        for (int32_t x = g; x < w; ++x) {
+            weights[size_t(x)] = wa;
+            wa = std::min(1.0, wa + step);
+        }
+        BlendColumns(a, b, weights);
+        return;
+    }
+    // Down: B fills the middle rows n..d; the ramp is one row shorter and a
+    // ramp of length 0 does not grow at all.
+    int32_t band = RoundInt(h * k);
+    int32_t ramp = (h - 1 - band) / 2;
+    double step = ramp == 0 ? 0.0 : 1.0 / ramp;
+    int32_t n = std::max(0, h / 2 - band / 2), d = std::min(h - 1, h / 2 + band / 2);
+    std::vector<double> weights(size_t(h), 0.0);
+    double wa = 0;
+    for (int32_t y = n; y >= 0; --y) {
+        weights[size_t(y)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+    wa = 0;
+    for (int32_t y = d; y < h; ++y) {
+        weights[size_t(y)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+    for (int32_t y = 0; y < h; ++y)
+        BlendRow(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a), ToFixed(weights[size_t(y)]));
+}
+
+void MorphLeftGradient(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    k = ClampUnit(k);
+    const int32_t w = a.Width();
+    int32_t edge = std::min(std::max(RoundInt(w * k), 1), w - 1);
+    double step = edge > 0 ? 1.0 / edge : 1.0;
+    std::vector<double> weights(size_t(w), 1.0);
+    double wa = 0;
+    for (int32_t x = 0; x <= edge; ++x) {
+        weights[size_t(x)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+    BlendColumns(a, b, weights);
+}
+
+void MorphRightGradient(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    k = ClampUnit(k);
+    const int32_t w = a.Width();
+    int32_t edge = std::min(std::max(w - RoundInt(w * k), 0), w - 1);
+    double step = 1.0 / (w - edge);
+    std::vector<double> weights(size_t(w), 1.0);
+    double wa = 0;
+    for (int32_t x = w - 1; x >= edge; --x) {
+        weights[size_t(x)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+    BlendColumns(a, b, weights);
+}
+
+void MorphLeftSlide(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    k = ClampUnit(k);
+    const int32_t w = a.Width();
+    int32_t shown = std::min(std::max(RoundInt(w * k), 1), w - 1);
+    if (shown <= 0)
+        return;
+    for (int32_t y = 0; y < a.Height(); ++y)
+        std::memcpy(a.RowUnchecked(y), b.RowUnchecked(y) + size_t(w - shown) * 3, size_t(shown) * 3);
+}
+
+void MorphRightSlide(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    k = ClampUnit(k);
+    const int32_t w = a.Width();
+    int32_t shown = std::min(std::max(RoundInt(w * k), 1), w - 1);
+    if (shown <= 0)
+        return;
+    for (int32_t y = 0; y < a.Height(); ++y)
+        std::memcpy(a.RowUnchecked(y) + size_t(w - shown) * 3, b.RowUnchecked(y), size_t(shown) * 3);
+}
+
+void MorphPush(PixelView a, PixelView b, double k)
+{
+    if (!SameSize(a, b))
+        return;
+    k = ClampUnit(k);
+    const int32_t w = a.Width();
+    int32_t edge = std::clamp(RoundInt(w * k), 0, w - 1);
+    size_t pushed = size_t(edge + 1) * 3;
+    for (int32_t y = 0; y < a.Height(); ++y) {
+        uint8_t* row = a.RowUnchecked(y);
+        std::memmove(row + pushed, row, RowBytes(a) - pushed);
+        std::memcpy(row, b.RowUnchecked(y) + size_t(w - edge - 1) * 3, pushed);
+    }
+}
+
+void ApplyMorph(PixelView a, PixelView b, MorphKind kind, double k)
+{
+    switch (kind) {
+    case MorphKind::Default: MorphBlend(a, b, k); break;
+    case MorphKind::Gradient: MorphGradient(a, b, k); break;
+    case MorphKind::LeftGradient: MorphLeftGradient(a, b, k); break;
+    case MorphKind::RightGradient: MorphRightGradient(a, b, k); break;
+    case MorphKind::LeftSlide: MorphLeftSlide(a, b, k); break;
+    case MorphKind::RightSlide: MorphRightSlide(a, b, k); break;
+    case MorphKind::Push: MorphPush(a, b, k); break;
+    }
+}
+
+} // namespace ventro
