@@ -1,0 +1,186 @@
+// skintool: compiles a skin definition folder into a compressed skin, unpacks
+// a compressed skin into its definition and bitmaps, and prints what a skin
+// holds as JSON.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "skin/data/SkinContent.h"
+#include "skin/data/Stream.h"
+
+namespace {
+
+using namespace ventro;
+using nlohmann::json;
+
+// Inputs larger than this are refused before they are read.
+constexpr uint64_t MaxInputBytes = uint64_t(64) << 20;
+
+class ToolError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+int Usage()
+{
+    std::fputs("usage: skintool [--raw] compile DEFINITION.ini OUT.skn\n"
+               "       skintool [--raw] unpack IN.skn OUTDIR\n"
+               "       skintool [--raw] info IN.skn\n"
+               "--raw: the skin file is a bare zlib stream instead of a packed skin\n",
+        stderr);
+    return 1;
+}
+
+SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
+{
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxInputBytes);
+    std::vector<uint8_t> compressed;
+    if (raw) {
+        compressed = std::move(bytes);
+    } else {
+        compressed = ReadPackedSkin(bytes);
+        if (compressed.empty())
+            throw ToolError("not a packed skin, or an unsupported version");
+    }
+    SkinStreamContent content = ReadSkinStream(InflateBytes(compressed));
+    if (content.Version > SkinStreamVersion)
+        throw ToolError("unsupported skin stream version " + std::to_string(content.Version));
+    return content;
+}
+
+int Compile(const std::string& definition, const std::string& out, bool raw)
+{
+    std::vector<uint8_t> compressed;
+    if (!CompileSkinDefinition(definition, compressed))
+        throw ToolError("not a skin definition (it needs the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS): " + definition);
+    WriteWholeFile(out, raw ? compressed : WritePackedSkin(compressed));
+    return 0;
+}
+
+// Only the file-name part of a name from the definition is used, so that a
+// hostile skin cannot write outside the output folder.
+std::string SafeFileName(const std::string& name, const std::string& fallback)
+{
+    std::string base = name.substr(name.find_last_of("/\\") == std::string::npos ? 0 : name.find_last_of("/\\") + 1);
+    if (base.empty() || base == "." || base == ".." || base.find(':') != std::string::npos)
+        return fallback;
+    return base;
+}
+
+int Unpack(const std::string& in, const std::string& outDir, bool raw)
+{
+    SkinStreamContent content = ReadSkinFile(in, raw);
+    TMemIniFile ini(SplitLines(content.DefinitionText));
+    std::filesystem::create_directories(outDir);
+    auto write = [&](const Bitmap& bmp, const std::string& name, const std::string& fallback) {
+        if (!bmp.IsEmpty())
+            WriteWholeFile(outDir + "/" + SafeFileName(name, fallback), WriteBmp(bmp));
+    };
+    write(content.Picture, ini.ReadString("PICTURES", "picture", ""), "picture.bmp");
+    write(content.InActivePicture, ini.ReadString("PICTURES", "inactivepicture", ""), "inactivepicture.bmp");
+    write(content.MaskPicture, ini.ReadString("PICTURES", "mask", ""), "mask.bmp");
+    std::vector<std::string> names = ReadNumberedList(ini, "PICTURES", "activepictures");
+    for (size_t k = 0; k < content.ActivePictures.size(); ++k) {
+        std::string fallback = "activepicture" + std::to_string(k) + ".bmp";
+        write(content.ActivePictures[k], k < names.size() ? names[k] : "", fallback);
+    }
+    const std::string& text = content.DefinitionText;
+    WriteWholeFile(outDir + "/skin.ini", std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    return 0;
+}
+
+json PictureJson(const Bitmap& bmp)
+{
+    if (bmp.IsEmpty())
+        return nullptr;
+    return json { { "width", bmp.Width() }, { "height", bmp.Height() }, { "bits", bmp.BitsPerPixel } };
+}
+
+json RectJson(const Rect& r) { return json::array({ r.Left, r.Top, r.Right, r.Bottom }); }
+json PointJson(const Point& p) { return json::array({ p.X, p.Y }); }
+
+int Info(const std::string& in, bool raw)
+{
+    SkinStreamContent content = ReadSkinFile(in, raw);
+    json out;
+    out["version"] = content.Version;
+    out["picture"] = PictureJson(content.Picture);
+    out["inactivepicture"] = PictureJson(content.InActivePicture);
+    out["mask"] = PictureJson(content.MaskPicture);
+    out["activepictures"] = json::array();
+    for (const Bitmap& bmp : content.ActivePictures)
+        out["activepictures"].push_back(PictureJson(bmp));
+    out["definition_bytes"] = content.DefinitionText.size();
+
+    TlxSkinContent skin;
+    skin.LoadSkinStreamContent(std::move(content));
+    out["skinname"] = skin.SkinName;
+    out["objects"] = json::array();
+    for (const auto& record : skin.ObjectList)
+        out["objects"].push_back({ { "section", record->SectionName }, { "class", record->ClassName() } });
+    out["controls"] = json::array();
+    for (const auto& record : skin.ControlList)
+        out["controls"].push_back({ { "section", record->SectionName }, { "class", record->ClassName() } });
+    out["forminfo"] = {
+        { "clientrect", RectJson(skin.ClientRect) },
+        { "lefttoppoint", PointJson(skin.LeftTopPoint) },
+        { "righttoppoint", PointJson(skin.RightTopPoint) },
+        { "leftbottompoint", PointJson(skin.LeftBottomPoint) },
+        { "rightbottompoint", PointJson(skin.RightBottomPoint) },
+        { "maskrectarea", RectJson(skin.MaskRectArea) },
+        { "captionrect", RectJson(skin.CaptionRect) },
+        { "buttonsrect", RectJson(skin.ButtonsRect) },
+        { "formminwidth", skin.FormMinWidth },
+    };
+    out["popupwindow"] = {
+        { "windowpictureindex", skin.PopupWindow.WindowPictureIndex },
+        { "itemsrect", RectJson(skin.PopupWindow.ItemsRect) },
+    };
+    out["hintwindow"] = {
+        { "windowpictureindex", skin.HintWindow.WindowPictureIndex },
+        { "clientrect", RectJson(skin.HintWindow.ClientRect) },
+        { "fontname", skin.HintWindow.FontName },
+        { "fontheight", skin.HintWindow.FontHeight },
+    };
+    // Definition texts are ANSI; bytes that are not UTF-8 are replaced.
+    std::cout << out.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args;
+    bool raw = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--raw")
+            raw = true;
+        else
+            args.push_back(a);
+    }
+    try {
+        if (args.size() == 3 && args[0] == "compile")
+            return Compile(args[1], args[2], raw);
+        if (args.size() == 3 && args[0] == "unpack")
+            return Unpack(args[1], args[2], raw);
+        if (args.size() == 2 && args[0] == "info")
+            return Info(args[1], raw);
+        return Usage();
+    } catch (const std::bad_alloc&) {
+        std::fputs("skintool: out of memory\n", stderr);
+    } catch (const std::exception& e) {
+        std::string message = e.what();
+        for (char& c : message)
+            if (c == '\n' || c == '\r')
+                c = ' ';
+        std::fprintf(stderr, "skintool: %s\n", message.c_str());
+    }
+    return 1;
+}
