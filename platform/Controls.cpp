@@ -120,7 +120,9 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND wnd, UINT message, WPARAM wParam
     }
     if (handled)
         return result;
-    if (message == WM_KILLFOCUS) {
+    if (message == WM_SETFOCUS && self->m_form) {
+        self->m_form->NoteFocus(wnd);
+    } else if (message == WM_KILLFOCUS) {
         // Exit runs once the focus has settled on another control of the same form.
         HWND next = reinterpret_cast<HWND>(wParam);
         if (self->OnExit && next && self->m_form && IsChild(self->m_form->Handle(), next))
@@ -268,6 +270,14 @@ TGroupBox::TGroupBox(TForm* form, const Params& params)
 
 bool TGroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (message == WM_ERASEBKGND) {
+        // The standard group box leaves its inside unpainted.
+        RECT r;
+        GetClientRect(Handle(), &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, Form()->BackgroundBrush());
+        result = 1;
+        return true;
+    }
     // Controls inside the box notify the box; their handlers live with the form.
     return RouteParentMessage(message, wParam, lParam, result);
 }

@@ -180,6 +180,11 @@ void TForm::Show()
 
 void TForm::Hide() { ShowWindow(m_wnd, SW_HIDE); }
 
+void TForm::NoteFocus(HWND control)
+{
+    m_focus = control;
+}
+
 void TForm::SetActiveControl(TWinControl* control)
 {
     m_focus = control ? control->Handle() : nullptr;
@@ -269,12 +274,12 @@ LRESULT TForm::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Application().Guard([this] { Close(); });
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            // The control that last had the focus gets it back, unless a
+            // handler already put it somewhere inside the form.
             HWND focus = GetFocus();
-            if (focus && IsChild(m_wnd, focus))
-                m_focus = focus;
-        } else {
-            if (m_focus && IsWindow(m_focus) && IsWindowVisible(m_focus))
+            bool inside = focus && IsChild(m_wnd, focus);
+            if (!inside && m_focus && IsWindow(m_focus) && IsWindowVisible(m_focus))
                 ::SetFocus(m_focus);
             Application().FormActivated(this);
         }

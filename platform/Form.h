@@ -68,6 +68,8 @@ public:
 
     // The control that gets the focus when the form is activated.
     void SetActiveControl(TWinControl* control);
+    // Told by a control that it received the focus.
+    void NoteFocus(HWND control);
 
     std::function<void()> OnCreate;
     std::function<void()> OnActivate;

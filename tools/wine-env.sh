@@ -6,8 +6,8 @@ export WINEPREFIX="$VENTRO_WINE_HOME/prefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # Bash has no glibc locale for zh_CN, so the locale is given to Wine alone.
-wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 command wine "$@"; }
-wineboot() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 command wineboot "$@"; }
+wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@"; }
+wineboot() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wineboot "$@"; }
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;rasapi32=n,b;winedbg.exe=d}"
 mkdir -p "$VENTRO_WINE_HOME"
 

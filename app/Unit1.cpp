@@ -1,0 +1,170 @@
+// The main window.
+#include "app/Unit1.h"
+
+#include <shellapi.h>
+
+#include "app/ControlIds.h"
+#include "app/Resources.h"
+#include "app/Unit2.h"
+#include "base/Jpeg.h"
+#include "platform/Application.h"
+#include "platform/Handles.h"
+#include "platform/Text.h"
+
+namespace ventro {
+
+namespace {
+const TFontDesc SimSun13 { L"宋体", -13, ANSI_CHARSET, false, ClWindowText };
+const wchar_t* const Section = L"Main";
+
+PixelBuffer LoadBanner()
+{
+    HRSRC info = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BANNER), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL data = info ? LoadResource(nullptr, info) : nullptr;
+    if (!data)
+        return {};
+    auto* bytes = static_cast<const uint8_t*>(LockResource(data));
+    return DecodeJpeg({ bytes, SizeofResource(nullptr, info) });
+}
+}
+
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner)
+    , m_config(ConfigFilePath())
+{
+    SetName(L"Form1");
+    SetCaption(L"VentroADSL拨号器 V1.2 By Qorin");
+    SetBorderStyle(TBorderStyle::bsSingle);
+    SetBorderIcons({ true, true, false });
+    SetPosition(TPosition::poScreenCenter);
+    SetColor(ClBtnFace);
+    SetFont({ L"MS Sans Serif", -11, DEFAULT_CHARSET, false, ClWindowText });
+    SetBounds(307, 130, 300, 300);
+    SetClientSize(251, 317);
+    m_icon = IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON, 16, 16, 0)));
+    SetIcon(m_icon.Get());
+
+    Timer1 = new TTimer(this);
+    Timer1->SetEnabled(false);
+
+    // Created in tab order, so the dialog manager's Tab follows it.
+    GroupBox1 = new TGroupBox(this, { nullptr, ids::GroupBox1, { 0, 223, 251, 317 }, L"日志" });
+    GroupBox1->SetFont(SimSun13);
+    Memo1 = new TMemo(this, { GroupBox1->Handle(), ids::Memo1, { 2, 15, 2 + 247, 15 + 77 }, L"" });
+
+    GroupBox2 = new TGroupBox(this, { nullptr, ids::GroupBox2, { 0, 80, 251, 220 }, L"" });
+    HWND box = GroupBox2->Handle();
+    Edit2 = new TEdit(this, { box, ids::Edit2, { 48, 12, 48 + 185, 12 + 21 }, L"" });
+    Edit3 = new TEdit(this, { box, ids::Edit3, { 48, 36, 48 + 185, 36 + 21 }, L"" });
+    Edit3->SetPasswordChar(L'*');
+    ComboBox1 = new TComboBox(this, { box, ids::ComboBox1, { 48, 60, 48 + 185, 60 + 21 }, L"" }, 13);
+    CheckBox1 = new TCheckBox(this, { box, ids::CheckBox1, { 48, 88, 48 + 113, 88 + 17 }, L"记住帐号密码" });
+    CheckBox2 = new TCheckBox(this, { box, ids::CheckBox2, { 152, 88, 152 + 89, 88 + 17 }, L"自动重拨" });
+    BitBtn1 = new TButton(this, { box, ids::BitBtn1, { 8, 110, 8 + 75, 110 + 25 }, L"拨 号(&L)" });
+    BitBtn2 = new TButton(this, { box, ids::BitBtn2, { 88, 110, 88 + 75, 110 + 25 }, L"断 开(&D)" });
+    BitBtn3 = new TButton(this, { box, ids::BitBtn3, { 168, 110, 168 + 75, 110 + 25 }, L"设  置..." });
+    Label1 = new TLabel(this, { box, ids::Label1, { 16, 16, 16 + 33, 16 + 13 }, L"帐号:" });
+    Label2 = new TLabel(this, { box, ids::Label2, { 16, 36, 16 + 33, 36 + 13 }, L"密码:" });
+    Label3 = new TLabel(this, { box, ids::Label3, { 16, 60, 16 + 33, 60 + 13 }, L"连接:" });
+    for (TWinControl* c : std::initializer_list<TWinControl*> { Label1, Label2, Label3, Edit2, Edit3, CheckBox1, CheckBox2, BitBtn1 })
+        c->SetFont(SimSun13);
+    BitBtn2->SetFont({ L"新宋体", -13, ANSI_CHARSET, false, ClWindowText });
+
+    Image1 = new TImage(this, { nullptr, ids::Image1, { 0, 0, 251, 80 }, L"" });
+    Image1->SetPicture(LoadBanner());
+    Image1->SetHandCursor(true);
+
+    CheckBox1->OnClick = [this] { CheckBox1Click(); };
+    CheckBox2->OnClick = [this] { CheckBox2Click(); };
+    BitBtn3->OnClick = [this] { BitBtn3Click(); };
+    Image1->OnClick = [this] { Image1Click(); };
+    OnCreate = [this] { FormCreate(); };
+    OnActivate = [this] { FormActivate(); };
+    OnClose = [this](TCloseAction& action) { FormClose(action); };
+    FinishCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    ComboBox1->SetItems({});
+    IeCacheSetting = m_config.ReadString(Section, L"iecache");
+    CookieSetting = m_config.ReadString(Section, L"cookie");
+    if (m_config.ReadString(Section, L"Flag") == L"1") {
+        Edit2->SetText(m_config.ReadString(Section, L"UserName"));
+        Edit3->SetText(m_config.ReadString(Section, L"PassWord"));
+        if (!Edit2->Text().empty()) {
+            // A refused write of the remembered values must not stop the
+            // window's creation: the hot key below is still registered.
+            Application().Guard([this] { CheckBox1->SetChecked(m_config.ReadBool(Section, L"Flag")); });
+        }
+    }
+    HotKeyAtom = GlobalAddAtomW(L"wwwHotkey");
+    RegisterHotKey(Handle(), int(HotKeyAtom), MOD_ALT | MOD_CONTROL, 0x5A);
+}
+
+void TForm1::FormActivate()
+{
+    AutoRedial = L"0";
+    std::wstring folder;
+    RegKey key;
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
+            KEY_READ, &raw) == ERROR_SUCCESS) {
+        key.Reset(raw);
+        wchar_t buffer[MAX_PATH * 2] {};
+        DWORD size = sizeof(buffer) - sizeof(wchar_t);
+        DWORD type = 0;
+        if (RegQueryValueExW(key.Get(), L"Cookies", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS
+            && (type == REG_SZ || type == REG_EXPAND_SZ))
+            folder.assign(buffer);
+    }
+    CookieFolder = folder + L"\\";
+}
+
+void TForm1::FormClose(TCloseAction&)
+{
+    UnregisterHotKey(Handle(), int(HotKeyAtom));
+    GlobalDeleteAtom(ATOM(HotKeyAtom));
+}
+
+void TForm1::CheckBox1Click()
+{
+    if (CheckBox1->Checked()) {
+        m_config.WriteString(Section, L"UserName", Edit2->Text());
+        m_config.WriteString(Section, L"PassWord", Edit3->Text());
+        m_config.WriteBool(Section, L"Flag", true);
+    } else {
+        m_config.WriteBool(Section, L"Flag", false);
+    }
+}
+
+void TForm1::CheckBox2Click()
+{
+    AutoRedial = CheckBox2->Checked() ? L"1" : L"0";
+}
+
+void TForm1::BitBtn3Click()
+{
+    // Freed when its modal loop ends rather than kept until exit.
+    std::unique_ptr<TForm2> settings(new TForm2(&Application()));
+    settings->ShowModal();
+}
+
+void TForm1::Image1Click()
+{
+    ShellExecuteW(Handle(), nullptr, BannerAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message == WM_HOTKEY && wParam == WPARAM(HotKeyAtom)) {
+        Application().Guard([this] { BitBtn1->Click(); });
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+} // namespace ventro

@@ -1,0 +1,63 @@
+// The main window: account, password and phonebook entry, dial, hang-up,
+// settings, the remember and auto-redial switches and the log pane.
+#pragma once
+#include <string>
+
+#include "app/ConfigFile.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Handles.h"
+#include "platform/Timer.h"
+
+namespace ventro {
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+
+    TImage* Image1;
+    TGroupBox* GroupBox2;
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
+    TEdit* Edit2;
+    TEdit* Edit3;
+    TComboBox* ComboBox1;
+    TCheckBox* CheckBox1;
+    TCheckBox* CheckBox2;
+    TButton* BitBtn1;
+    TButton* BitBtn2;
+    TButton* BitBtn3;
+    TGroupBox* GroupBox1;
+    TMemo* Memo1;
+    TTimer* Timer1;
+
+    void FormCreate();
+    void FormActivate();
+    void FormClose(TCloseAction& action);
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void BitBtn3Click();
+    void Image1Click();
+
+    // Shared state of the handlers.
+    std::wstring AutoRedial;
+    std::wstring IeCacheSetting;
+    std::wstring CookieSetting;
+    std::wstring RedialTime;
+    std::wstring CookieFolder;
+    uint32_t HotKeyAtom = 0;
+
+protected:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    TConfigFile m_config;
+    IconHandle m_icon;
+};
+
+// The web page the banner opens.
+inline constexpr const wchar_t* BannerAddress = L"https://www.example.com/ventroadsl/";
+
+} // namespace ventro

@@ -1,0 +1,23 @@
+// The dialer's entry: the application, the main window, a hidden settings
+// window, and the message loop until the main window closes.
+#include <windows.h>
+
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "platform/Application.h"
+
+using namespace ventro;
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    // Every line of this loop's errors ends in the standard error report, never
+    // in a crash dialog.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    TApplication& app = Application();
+    app.Initialize();
+    app.SetTitle(L"VentroADSL拨号器");
+    app.CreateForm<TForm1>();
+    app.CreateForm<TForm2>();
+    app.Run();
+    return 0;
+}
