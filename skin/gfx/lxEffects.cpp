@@ -1,10 +1,12 @@
 // Whole-image pixel operations on 24-bit pictures.
 //
 // Mixes are computed in 22-bit fixed point: q = a * wa + b * wb with
-// wa + wb = 2^22, then rounded to the nearest integer with ties to even. For
-// weights that are multiples of 2^-22 (0.5, 0.25, the engine's morph steps
-// of 0.2 stay far from ties) this is exact; the loops are plain integer code
-// over a row's bytes, which the compiler vectorises.
+// wa + wb = 2^22, then rounded to the nearest integer with ties to even. The
+// rounded weights put q at most 127.5 units away from the exact value, so a
+// result within 128 units (2^-15) of a half is taken as a tie: every true tie
+// is seen, and parameters with up to four decimals (0.3, the morph steps of
+// 0.2) round exactly as their decimal values would. The loops are plain
+// integer code over a row's bytes, which the compiler vectorises.
 #include "skin/gfx/lxEffects.h"
 
 #include <algorithm>
@@ -19,6 +21,7 @@ constexpr int FixedBits = 22;
 constexpr uint32_t FixedOne = 1u << FixedBits;
 constexpr uint32_t FixedHalf = FixedOne >> 1;
 constexpr uint32_t FixedMask = FixedOne - 1;
+constexpr uint32_t TieTolerance = 128;
 
 // Clamps a weight or coefficient to 0..1; NaN counts as 0.
 double ClampUnit(double w) { return w > 0 ? (w < 1 ? w : 1.0) : 0.0; }
@@ -33,7 +36,8 @@ inline uint8_t RoundFixed(uint32_t q)
 {
     uint32_t whole = q >> FixedBits;
     uint32_t frac = q & FixedMask;
-    whole += uint32_t(frac > FixedHalf) | (uint32_t(frac == FixedHalf) & whole & 1u);
+    uint32_t tie = uint32_t(frac - (FixedHalf - TieTolerance) <= 2 * TieTolerance);
+    whole += tie ? (whole & 1u) : uint32_t(frac > FixedHalf);
     return uint8_t(whole > 255 ? 255 : whole);
 }
 
