@@ -135,6 +135,7 @@ struct DialJob {
 DWORD Play(const DialJob& job)
 {
     Connection& connection = *job.connection;
+    DWORD result = 0;
     for (const DialStep& step : job.steps) {
         if (job.stepDelayMs > 0 && WaitForSingleObject(connection.hangUpEvent.Get(), job.stepDelayMs) == WAIT_OBJECT_0)
             return ERROR_USER_DISCONNECTION;
@@ -150,10 +151,9 @@ DWORD Play(const DialJob& job)
         }
         if (job.notifier)
             job.notifier(WM_RASDIALEVENT, static_cast<RASCONNSTATE>(step.state), step.error);
-        if (step.error != 0)
-            return step.error;
+        result = step.error;
     }
-    return 0;
+    return result;
 }
 
 DWORD WINAPI DialThread(void* parameter)
