@@ -5,19 +5,26 @@ WIN := build/win
 BENCH := build/bench
 FUZZ := build/fuzz
 
-.PHONY: all setup native win run test bench fuzz clean
+.PHONY: all setup native-config native host-tools win run test bench fuzz clean
 
 all: native win
 
 setup:
 	@tools/setup.sh
 
-native: setup
+native-config: setup
 	@cmake -S . -B $(NATIVE) -DVENTRO_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+native: native-config
 	@cmake --build $(NATIVE) -j$(JOBS)
 
-win: setup
-	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The Windows build compiles the stored skin with a native skintool.
+host-tools: native-config
+	@cmake --build $(NATIVE) -j$(JOBS) --target skintool
+
+win: host-tools
+	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVENTRO_HOST_SKINTOOL=$(abspath $(NATIVE))/tools/skintool/skintool >/dev/null
 	@cmake --build $(WIN) -j$(JOBS)
 
 run: win
