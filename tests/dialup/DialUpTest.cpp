@@ -203,6 +203,27 @@ TEST_F(DialUpTest, CurrentConnectionNamesTheLastConnectedEntry)
     EXPECT_EQ(dialUp.CurrentConnection(), L"Third");
 }
 
+TEST_F(DialUpTest, AConnectedLineHasTheAddressItsEntryAsksFor)
+{
+    WritePhonebook(L"[Fixed]\r\nStepDelayMs=0\r\nIpAddress=10.9.8.7\r\n[Failing]\r\nStepDelayMs=0\r\nFailError=678\r\n");
+    auto enumerate = Proc<decltype(&RasEnumConnectionsA)>("RasEnumConnectionsA");
+    auto projection = Proc<decltype(&RasGetProjectionInfoA)>("RasGetProjectionInfoA");
+    ASSERT_EQ(DialDirectly(L"Fixed"), 0u);
+    ASSERT_EQ(DialDirectly(L"Failing"), 678u);
+    std::vector<RASCONNA> connections(100);
+    connections[0].dwSize = sizeof(RASCONNA);
+    DWORD bytes = DWORD(connections.size() * sizeof(RASCONNA));
+    DWORD count = 0;
+    ASSERT_EQ(enumerate(connections.data(), &bytes, &count), 0u);
+    ASSERT_EQ(count, 2u);
+    RASPPPIPA ip {};
+    ip.dwSize = sizeof(ip);
+    DWORD size = sizeof(ip);
+    ASSERT_EQ(projection(connections[0].hrasconn, RASP_PppIp, &ip, &size), 0u);
+    EXPECT_STREQ(ip.szIpAddress, "10.9.8.7");
+    EXPECT_EQ(projection(connections[1].hrasconn, RASP_PppIp, &ip, &size), 730u);
+}
+
 TEST_F(DialUpTest, WithoutTheServiceEverythingIsEmptyAndDialIsSilent)
 {
     WritePhonebook(L"[Home]\r\nStepDelayMs=0\r\n");

@@ -22,11 +22,15 @@ namespace {
 
 HMODULE g_module = nullptr;
 
+// Older headers name it ERROR_PROJECTION_NOT_COMPLETE; the platform still reports it.
+constexpr DWORD ProjectionNotComplete = 730;
+
 struct Connection {
     HRASCONN handle = nullptr;
     std::string entryName;
     std::string phonebook;
     std::string phoneNumber;
+    std::string ipAddress;
     uint32_t state = RASCS_OpenPort;
     uint32_t error = 0;
     bool listed = true; // a refused dial has a handle but no listed connection
@@ -194,6 +198,8 @@ constexpr ErrorTextEntry ErrorTexts[] = {
     { ERROR_AUTHENTICATION_FAILURE, "Access was denied because the username and/or password was invalid on the domain." },
     { ERROR_PPP_TIMEOUT, "The connection was terminated because the remote computer did not respond in a timely manner." },
     { ERROR_PPP_LCP_TERMINATED, "The PPP link control protocol was terminated." },
+    { ProjectionNotComplete, "The connection is not yet complete." },
+    { ERROR_PROTOCOL_NOT_CONFIGURED, "The protocol is not configured." },
 };
 
 } // namespace
@@ -318,6 +324,7 @@ DWORD WINAPI RasDialA(LPRASDIALEXTENSIONS, LPCSTR phonebook, LPRASDIALPARAMSA pa
         connection->phonebook = ToAnsiPath(path);
         if (const std::string* phone = entry->Find(Key::PhoneNumber))
             connection->phoneNumber = *phone;
+        connection->ipAddress = behaviour.ipAddress;
         g_connections.push_back(connection);
         *result = connection->handle;
         // Like the platform, a refused dial may still hand out a handle that
@@ -410,6 +417,31 @@ DWORD WINAPI RasHangUpA(HRASCONN handle)
     (*it)->hungUp = true;
     SetEvent((*it)->hangUpEvent.Get());
     g_connections.erase(it);
+    return 0;
+}
+
+// Not one of the dialer's entry points: it tells a connected line's address
+// (the IpAddress key) to anyone who asks the service for it.
+DWORD WINAPI RasGetProjectionInfoA(HRASCONN handle, RASPROJECTION projection, LPVOID info, LPDWORD bytes)
+{
+    if (!info || !bytes)
+        return ERROR_INVALID_PARAMETER;
+    if (projection != RASP_PppIp)
+        return ERROR_PROTOCOL_NOT_CONFIGURED;
+    auto* ip = static_cast<RASPPPIPA*>(info);
+    if (*bytes < sizeof(RASPPPIPA) || ip->dwSize != sizeof(RASPPPIPA))
+        return ERROR_INVALID_SIZE;
+    std::lock_guard guard(g_lock);
+    const auto connection = FindConnection(handle);
+    if (!connection || !connection->listed)
+        return ERROR_INVALID_HANDLE;
+    if (connection->state != RASCS_Connected || connection->error != 0)
+        return ProjectionNotComplete;
+    ip->dwError = 0;
+    CopyField(ip->szIpAddress, connection->ipAddress);
+    CopyField(ip->szServerIpAddress, "10.64.0.1");
+    ip->dwOptions = 0;
+    ip->dwServerOptions = 0;
     return 0;
 }
 
