@@ -177,7 +177,12 @@ std::vector<uint8_t> WriteBmp(const Bitmap& bmp)
     PutU32(out, bmp.SizeImage);
     PutU32(out, uint32_t(bmp.XPelsPerMeter));
     PutU32(out, uint32_t(bmp.YPelsPerMeter));
-    PutU32(out, bmp.ColorsUsed);
+    // A table shorter than the depth's full size must be announced, or the
+    // rows would be read from inside the table.
+    uint32_t colorsUsed = bmp.ColorsUsed;
+    if (bits < 24 && bmp.ColorTable.size() != (size_t(1) << bits))
+        colorsUsed = uint32_t(bmp.ColorTable.size());
+    PutU32(out, colorsUsed);
     PutU32(out, bmp.ColorsImportant);
     for (uint32_t quad : bmp.ColorTable)
         PutU32(out, quad);

@@ -1,0 +1,135 @@
+// Value readers of skin definitions and the in-memory INI conventions.
+#include <gtest/gtest.h>
+
+#include "skin/data/IniFile.h"
+#include "skin/data/SkinValues.h"
+
+namespace ventro {
+namespace {
+
+TEST(SkinValues, IntegersFollowThePlatformConversion)
+{
+    EXPECT_EQ(TryStrToInt("42"), 42);
+    EXPECT_EQ(TryStrToInt("-7"), -7);
+    EXPECT_EQ(TryStrToInt("$FF"), 255);
+    EXPECT_EQ(TryStrToInt("0x10"), 16);
+    EXPECT_EQ(TryStrToInt("0XfF"), 255);
+    EXPECT_EQ(TryStrToInt("$FFFFFFFF"), -1);  // hex covers all 32 bits
+    EXPECT_EQ(TryStrToInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(TryStrToInt("2147483648"), std::nullopt);  // overflow
+    EXPECT_EQ(TryStrToInt("99999999999999999999"), std::nullopt);
+    EXPECT_EQ(TryStrToInt("$100000000"), std::nullopt);
+    EXPECT_EQ(TryStrToInt(""), std::nullopt);
+    EXPECT_EQ(TryStrToInt("12a"), std::nullopt);
+    EXPECT_EQ(TryStrToInt("0x"), std::nullopt);
+    EXPECT_EQ(StrToIntDef("junk", 14), 14);
+}
+
+TEST(SkinValues, RectanglesKeepOnlyDigitsSoMinusSignsAreLost)
+{
+    EXPECT_EQ(ParseRectValue("5,3,158,27"), MakeRect(5, 3, 158, 27));
+    EXPECT_EQ(ParseRectValue("-5,3,158,27"), MakeRect(5, 3, 158, 27));
+    EXPECT_EQ(ParseRectValue(" 5 , 3 ,158, 27 "), MakeRect(5, 3, 158, 27));
+    EXPECT_EQ(ParseRectValue("1,2,3,4,5"), MakeRect(1, 2, 3, 4));  // extra fields are ignored
+    EXPECT_EQ(ParsePointValue("368,30"), (Point { 368, 30 }));
+}
+
+TEST(SkinValues, ShortEmptyOrOverflowingRectanglesAreConversionErrors)
+{
+    EXPECT_THROW(ParseRectValue(""), EConvertError);
+    EXPECT_THROW(ParseRectValue("1,2,3"), EConvertError);
+    EXPECT_THROW(ParseRectValue("1,2,,4"), EConvertError);
+    EXPECT_THROW(ParseRectValue("1,2,3,99999999999"), EConvertError);
+    EXPECT_THROW(ParsePointValue("5"), EConvertError);
+    EXPECT_THROW(ParsePointValue("a,b"), EConvertError);
+}
+
+TEST(SkinValues, WordsAreLowerCaseAndUnlistedWordsFallBackPerKind)
+{
+    TFontStyles styles = ParseFontStyles("fsbold,fsitalic");
+    EXPECT_TRUE(styles.Has(TFontStyles::fsBold));
+    EXPECT_TRUE(styles.Has(TFontStyles::fsItalic));
+    EXPECT_FALSE(styles.Has(TFontStyles::fsUnderline));
+    EXPECT_EQ(ParseFontStyles("fsBold").Bits, 0);
+    EXPECT_EQ(ParseFontStyles("xfsstrikeoutx").Bits, TFontStyles::fsStrikeOut);
+
+    EXPECT_EQ(ParseAlignment("taright"), TAlignment::taRightJustify);
+    EXPECT_EQ(ParseAlignment("taleftjustify"), TAlignment::taLeftJustify);
+    EXPECT_EQ(ParseAlignment("TACENTER"), TAlignment::taRightJustify);
+    EXPECT_EQ(ParseStretchType("sthorz"), TlxStretchType::stHorz);
+    EXPECT_EQ(ParseStretchType("whatever"), TlxStretchType::stHorz);
+    EXPECT_EQ(ParseStretchType("stvert"), TlxStretchType::stVert);
+    EXPECT_EQ(ParseMorphKind("mkpush"), TlxMorphKind::mkPush);
+    EXPECT_EQ(ParseMorphKind("mkPush"), TlxMorphKind::mkDefault);
+    EXPECT_EQ(ParseInActiveEffect("ieinvert"), TlxInActiveEffect::ieInvert);
+    EXPECT_EQ(ParseInActiveEffect("blur"), TlxInActiveEffect::ieGrayScale);
+    EXPECT_EQ(ParseStdCommand("cmminimizetotray"), TlxStdCommand::cmMinimizeToTray);
+    EXPECT_EQ(ParseStdCommand("cmhelp"), TlxStdCommand::cmMinimizeToTray);
+    EXPECT_EQ(ParseStdCommand("cmrollup"), TlxStdCommand::cmRollUp);
+}
+
+TEST(SkinValues, WordsWrittenBackReadTheSame)
+{
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(ParseStdCommand(FormatStdCommand(TlxStdCommand(i))), TlxStdCommand(i));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(ParseInActiveEffect(FormatInActiveEffect(TlxInActiveEffect(i))), TlxInActiveEffect(i));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ParseAlignment(FormatAlignment(TAlignment(i))), TAlignment(i));
+    TFontStyles all { 15 };
+    EXPECT_EQ(ParseFontStyles(FormatFontStyles(all)), all);
+}
+
+TEST(IniFile, SectionsAndKeysIgnoreCaseAndTheFirstDuplicateWins)
+{
+    TMemIniFile ini(SplitLines("; comment\r\n\r\nstray=1\r\n[Main]\r\n Key = value with = sign \r\nkey=second\r\nflag\r\n[OTHER]\nx=1\r[main]\nlate=2"));
+    EXPECT_EQ(ini.ReadString("MAIN", "KEY", "d"), "value with = sign");
+    EXPECT_TRUE(ini.ValueExists("main", "flag"));
+    EXPECT_EQ(ini.ReadString("main", "flag", "d"), "");
+    EXPECT_EQ(ini.ReadString("main", "late", "d"), "2");  // a repeated section continues the first
+    EXPECT_EQ(ini.ReadString("other", "x", "d"), "1");
+    EXPECT_EQ(ini.ReadString("main", "stray", "d"), "d");
+    EXPECT_EQ(ini.ReadString("none", "x", "d"), "d");
+    EXPECT_EQ(ini.ReadSections().size(), 2u);
+}
+
+TEST(IniFile, LinesEndAtCrLfCrOrLf)
+{
+    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string> { "a", "b", "c", "d" }));
+    EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string> { "a" }));
+    EXPECT_EQ(SplitLines("\n\n"), (std::vector<std::string> { "", "" }));
+    EXPECT_TRUE(SplitLines("").empty());
+}
+
+TEST(IniFile, EraseAndWriteRebuildASection)
+{
+    TMemIniFile ini(SplitLines("[a]\nx=1\n[b]\ny=2"));
+    ini.EraseSection("A");
+    ini.WriteString("b", "Y", "3");
+    ini.WriteString("c", "z", "4");
+    EXPECT_EQ(ini.GetStrings(), (std::vector<std::string> { "[b]", "y=3", "", "[c]", "z=4" }));
+}
+
+TEST(SkinValues, MissingKeysGiveDefaultsAndPresentEmptyRectanglesFail)
+{
+    TMemIniFile ini(SplitLines("[s]\nn=abc\nr=\nf=2\ng=1"));
+    EXPECT_EQ(ReadIntegerValue(ini, "s", "n", 14), 14);
+    EXPECT_EQ(ReadIntegerValue(ini, "s", "missing", -1), -1);
+    EXPECT_FALSE(ReadFlagValue(ini, "s", "f"));  // only 1 is true
+    EXPECT_TRUE(ReadFlagValue(ini, "s", "g"));
+    EXPECT_EQ(ReadRectValue(ini, "s", "missing"), Rect {});
+    EXPECT_THROW(ReadRectValue(ini, "s", "r"), EConvertError);
+}
+
+TEST(SkinValues, NumberedListsStopAtTheHighestIndexPresent)
+{
+    TMemIniFile ini(SplitLines("[PICTURES]\nactivepicturescount=2000000000\n0=a.bmp\n2=c.bmp"));
+    EXPECT_EQ(ReadNumberedList(ini, "PICTURES", "activepictures"), (std::vector<std::string> { "a.bmp", "", "c.bmp" }));
+    TMemIniFile small(SplitLines("[PICTURES]\nactivepicturescount=1\n0=a.bmp\n1=b.bmp"));
+    EXPECT_EQ(ReadNumberedList(small, "PICTURES", "activepictures"), (std::vector<std::string> { "a.bmp" }));
+    TMemIniFile negative(SplitLines("[PICTURES]\nactivepicturescount=-3\n0=a.bmp"));
+    EXPECT_TRUE(ReadNumberedList(negative, "PICTURES", "activepictures").empty());
+}
+
+} // namespace
+} // namespace ventro
