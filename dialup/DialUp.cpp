@@ -6,7 +6,9 @@
 #include <cstring>
 #include <mutex>
 
+#include "base/Exception.h"
 #include "dialup/DialStatus.h"
+#include "platform/Application.h"
 #include "platform/Wait.h"
 
 namespace ventro {
@@ -88,12 +90,11 @@ void CopyAnsi(char (&field)[N], const std::wstring& text)
     field[length] = '\0';
 }
 
-// Where an exception thrown by a status handler ends up: it must not cross
-// the hidden window's procedure.
-// TODO(app): hand it to the application's standard error report once it exists.
+// An exception thrown by a status handler must not cross the hidden window's
+// procedure: it goes to the application's standard error report.
 void ReportStatusHandlerError(const char* what)
 {
-    OutputDebugStringA(what ? what : "status handler failed");
+    Application().HandleException(Exception(what ? what : "Unknown error"));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // destruction during a dial.
 #include "tests/dialup/StandIn.h"
 
+#include "platform/Application.h"
+
 #include <memory>
 
 using namespace ventro;
@@ -267,6 +269,9 @@ TEST_F(DialUpTest, AThrowingHandlerDoesNotStopLaterStatuses)
 {
     WritePhonebook(L"[Home]\r\nStepDelayMs=0\r\n");
     TDialUp dialUp(nullptr);
+    // Each error goes to the application's standard error report.
+    std::vector<std::wstring> reports;
+    Application().OnException = [&](const std::wstring& text) { reports.push_back(text); };
     int calls = 0;
     dialUp.SetOnStatusEvent([&](TDialUp*, const std::wstring&, bool) {
         ++calls;
@@ -275,6 +280,9 @@ TEST_F(DialUpTest, AThrowingHandlerDoesNotStopLaterStatuses)
     dialUp.SetConnectTo(L"Home");
     ASSERT_TRUE(dialUp.Dial());
     EXPECT_TRUE(WaitUntil([&] { return calls == 7; }));
+    Application().OnException = nullptr;
+    ASSERT_EQ(reports.size(), 7u);
+    EXPECT_EQ(reports[0], L"handler failed.");
 }
 
 TEST_F(DialUpTest, CustomLinesAreFilledLiterally)
