@@ -172,7 +172,7 @@ MessageBoxInfo AppProcess::WaitForMessageBox(std::chrono::milliseconds timeout) 
 bool AppProcess::Close(std::chrono::milliseconds timeout)
 {
     for (HWND wnd : TopLevelWindows())
-        if (ClassOf(wnd) == L"VentroForm" && IsWindowVisible(wnd))
+        if (ClassOf(wnd) == L"VentroForm")
             PostMessageW(wnd, WM_CLOSE, 0, 0);
     return WaitForSingleObject(m_info.hProcess, DWORD(timeout.count())) == WAIT_OBJECT_0;
 }
