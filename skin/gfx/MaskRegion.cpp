@@ -8,6 +8,24 @@ namespace {
 
 inline bool IsBlack(const uint8_t* p) { return (p[0] | p[1] | p[2]) == 0; }
 
+// The end of the black run starting at x: four pixels (12 bytes) at a time
+// while they are all zero, then pixel by pixel.
+inline int32_t BlackRunEnd(const uint8_t* row, int32_t x, int32_t w)
+{
+    while (x + 4 <= w) {
+        uint64_t a;
+        uint32_t b;
+        std::memcpy(&a, row + int64_t(x) * 3, 8);
+        std::memcpy(&b, row + int64_t(x) * 3 + 8, 4);
+        if ((a | b) != 0)
+            break;
+        x += 4;
+    }
+    while (x < w && IsBlack(row + int64_t(x) * 3))
+        ++x;
+    return x;
+}
+
 void PutInt32(uint8_t* p, int32_t v) { std::memcpy(p, &v, 4); }
 
 } // namespace
@@ -30,8 +48,7 @@ std::vector<Rect> MaskToRects(PixelView mask, int32_t offsetX, int32_t offsetY, 
             if (x >= w)
                 break;
             int32_t start = x;
-            while (x < w && IsBlack(p + int64_t(x) * 3))
-                ++x;
+            x = BlackRunEnd(p, x, w);
             row.push_back(Rect { start + offsetX, y + offsetY, x + offsetX, y + 1 + offsetY });
         }
         size_t groupSize = rects.size() - groupStart;

@@ -1,12 +1,14 @@
 // Whole-image pixel operations on 24-bit pictures.
 //
-// Mixes are computed in 22-bit fixed point: q = a * wa + b * wb with
-// wa + wb = 2^22, then rounded to the nearest integer with ties to even. The
+// Mixes are computed in 16-bit fixed point: q = a * wa + b * wb with
+// wa + wb = 2^16, then rounded to the nearest integer with ties to even. The
 // rounded weights put q at most 127.5 units away from the exact value, so a
-// result within 128 units (2^-15) of a half is taken as a tie: every true tie
-// is seen, and parameters with up to four decimals (0.3, the morph steps of
-// 0.2) round exactly as their decimal values would. The loops are plain
-// integer code over a row's bytes, which the compiler vectorises.
+// result within 128 units (1/512) of a half is taken as a tie: every true tie
+// is seen, and parameters with up to two decimals (0.3, 0.25, the morph steps
+// of 0.2) round exactly as their decimal values would. A weight of exactly 1
+// is kept as 65535 (with 1 for the other picture), which moves q by less than
+// 256 units, far from any tie. Weights are 16-bit so that the products are
+// 16 x 16 -> 32-bit multiplies, which the compiler vectorises with plain SSE2.
 #include "skin/gfx/lxEffects.h"
 
 #include <algorithm>
@@ -17,7 +19,7 @@
 namespace ventro {
 namespace {
 
-constexpr int FixedBits = 22;
+constexpr int FixedBits = 16;
 constexpr uint32_t FixedOne = 1u << FixedBits;
 constexpr uint32_t FixedHalf = FixedOne >> 1;
 constexpr uint32_t FixedMask = FixedOne - 1;
@@ -26,11 +28,13 @@ constexpr uint32_t TieTolerance = 128;
 // Clamps a weight or coefficient to 0..1; NaN counts as 0.
 double ClampUnit(double w) { return w > 0 ? (w < 1 ? w : 1.0) : 0.0; }
 
-uint32_t ToFixed(double w)
+uint16_t ToFixed(double w)
 {
     w = ClampUnit(w);
-    return uint32_t(std::nearbyint(w * FixedOne));
+    return uint16_t(std::min(std::nearbyint(w * FixedOne), double(FixedOne - 1)));
 }
+
+uint16_t Complement(uint16_t w) { return uint16_t(w == 0 ? FixedOne - 1 : FixedOne - w); }
 
 inline uint8_t RoundFixed(uint32_t q)
 {
@@ -48,35 +52,47 @@ bool SameSize(PixelView a, PixelView b)
 
 size_t RowBytes(PixelView v) { return size_t(v.Width()) * 3; }
 
-// Each byte of the row becomes round((c * wc + add) / 2^22).
-void AffineRow(uint8_t* __restrict row, size_t n, uint32_t wc, uint32_t add)
+// Each byte of the picture becomes round((c * wc + add) / 2^16), through a
+// table of the 256 results.
+void AffinePicture(PixelView pic, uint16_t wc, uint32_t add)
 {
-    for (size_t i = 0; i < n; ++i)
-        row[i] = RoundFixed(uint32_t(row[i]) * wc + add);
+    uint8_t table[256];
+    for (uint32_t c = 0; c < 256; ++c)
+        table[c] = RoundFixed(c * wc + add);
+    const size_t n = RowBytes(pic);
+    for (int32_t y = 0; y < pic.Height(); ++y) {
+        uint8_t* __restrict row = pic.RowUnchecked(y);
+        for (size_t i = 0; i < n; ++i)
+            row[i] = table[row[i]];
+    }
 }
 
 // a = a * wa + b * (1 - wa), one weight for the whole row.
-void BlendRow(uint8_t* __restrict a, const uint8_t* __restrict b, size_t n, uint32_t wa)
+void BlendRow(uint8_t* __restrict a, const uint8_t* __restrict b, size_t n, uint16_t wa)
 {
-    uint32_t wb = FixedOne - wa;
+    uint16_t wb = Complement(wa);
     for (size_t i = 0; i < n; ++i)
-        a[i] = RoundFixed(uint32_t(a[i]) * wa + uint32_t(b[i]) * wb);
+        a[i] = RoundFixed(uint32_t(uint16_t(a[i]) * wa) + uint32_t(uint16_t(b[i]) * wb));
 }
 
-// a = a * w + b * (1 - w) with a weight per byte.
-void BlendRowWeighted(uint8_t* __restrict a, const uint8_t* __restrict b, const uint32_t* __restrict wa, size_t n)
+// a = a * w + b * (1 - w) with a pair of weights per byte.
+void BlendRowWeighted(uint8_t* __restrict a, const uint8_t* __restrict b, const uint16_t* __restrict wa,
+    const uint16_t* __restrict wb, size_t n)
 {
     for (size_t i = 0; i < n; ++i)
-        a[i] = RoundFixed(uint32_t(a[i]) * wa[i] + uint32_t(b[i]) * (FixedOne - wa[i]));
+        a[i] = RoundFixed(uint32_t(uint16_t(a[i]) * wa[i]) + uint32_t(uint16_t(b[i]) * wb[i]));
 }
 
 void BlendColumns(PixelView a, PixelView b, const std::vector<double>& columnWeights)
 {
-    std::vector<uint32_t> weights(RowBytes(a));
-    for (size_t x = 0; x < columnWeights.size(); ++x)
-        weights[x * 3] = weights[x * 3 + 1] = weights[x * 3 + 2] = ToFixed(columnWeights[x]);
+    std::vector<uint16_t> wa(RowBytes(a)), wb(RowBytes(a));
+    for (size_t x = 0; x < columnWeights.size(); ++x) {
+        uint16_t w = ToFixed(columnWeights[x]);
+        wa[x * 3] = wa[x * 3 + 1] = wa[x * 3 + 2] = w;
+        wb[x * 3] = wb[x * 3 + 1] = wb[x * 3 + 2] = Complement(w);
+    }
     for (int32_t y = 0; y < a.Height(); ++y)
-        BlendRowWeighted(a.RowUnchecked(y), b.RowUnchecked(y), weights.data(), weights.size());
+        BlendRowWeighted(a.RowUnchecked(y), b.RowUnchecked(y), wa.data(), wb.data(), wa.size());
 }
 
 int32_t RoundInt(double v) { return int32_t(std::nearbyint(v)); }
@@ -114,33 +130,49 @@ void Brightness(PixelView pic, double amount)
 {
     if (pic.IsEmpty())
         return;
-    uint32_t k = ToFixed(amount);
-    for (int32_t y = 0; y < pic.Height(); ++y)
-        AffineRow(pic.RowUnchecked(y), RowBytes(pic), FixedOne - k, 255 * k);
+    uint16_t k = ToFixed(amount);
+    AffinePicture(pic, Complement(k), 255u * k);
 }
 
 void Darkness(PixelView pic, double amount)
 {
     if (pic.IsEmpty())
         return;
-    uint32_t k = ToFixed(amount);
-    for (int32_t y = 0; y < pic.Height(); ++y)
-        AffineRow(pic.RowUnchecked(y), RowBytes(pic), FixedOne - k, 0);
+    uint16_t k = ToFixed(amount);
+    AffinePicture(pic, Complement(k), 0);
 }
+
+namespace {
+
+// round(s / 100) with ties to even for every weighted sum s of a pixel.
+struct GrayTable {
+    uint8_t Level[25501];
+    GrayTable()
+    {
+        for (uint32_t s = 0; s <= 25500; ++s) {
+            uint32_t q = s / 100, rem = s % 100;
+            Level[s] = uint8_t(q + (rem > 50 || (rem == 50 && (q & 1))));
+        }
+    }
+};
+
+} // namespace
 
 void GrayScale(PixelView pic)
 {
     if (pic.IsEmpty())
         return;
     // 0.3 R + 0.59 G + 0.11 B in hundredths, so ties are seen exactly.
+    static const GrayTable table;
     for (int32_t y = 0; y < pic.Height(); ++y) {
         uint8_t* __restrict p = pic.RowUnchecked(y);
-        for (int32_t x = 0; x < pic.Width(); ++x) {
-            uint32_t s = 11u * p[x * 3] + 59u * p[x * 3 + 1] + 30u * p[x * 3 + 2];
-            uint32_t q = s / 100, rem = s % 100;
-            q += uint32_t(rem > 50) | (uint32_t(rem == 50) & q & 1u);
-            uint8_t v = uint8_t(q);
-            p[x * 3] = p[x * 3 + 1] = p[x * 3 + 2] = v;
+        const int32_t w = pic.Width();
+        for (int32_t x = 0; x < w; ++x) {
+            uint8_t* px = p + size_t(x) * 3;
+            uint8_t v = table.Level[11u * px[0] + 59u * px[1] + 30u * px[2]];
+            px[0] = v;
+            px[1] = v;
+            px[2] = v;
         }
     }
 }
@@ -247,7 +279,7 @@ void MorphBlend(PixelView a, PixelView b, double k)
 {
     if (!SameSize(a, b))
         return;
-    uint32_t wa = FixedOne - ToFixed(k);
+    uint16_t wa = Complement(ToFixed(k));
     for (int32_t y = 0; y < a.Height(); ++y)
         BlendRow(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a), wa);
 }
