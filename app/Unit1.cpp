@@ -4,12 +4,16 @@
 #include <shellapi.h>
 
 #include "app/ControlIds.h"
+#include "app/Housekeeping.h"
+#include "app/IniValues.h"
 #include "app/Resources.h"
 #include "app/Unit2.h"
+#include "base/Exception.h"
 #include "base/Jpeg.h"
 #include "platform/Application.h"
 #include "platform/Handles.h"
 #include "platform/Text.h"
+#include "platform/Wait.h"
 
 namespace ventro {
 
@@ -44,6 +48,13 @@ TForm1::TForm1(TComponent* owner)
     m_icon = IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON, 16, 16, 0)));
     SetIcon(m_icon.Get());
 
+    DialUp1 = new TDialUp(this);
+    DialUp1->SetLangStrList({ L"Connecting to %s...", L"Verifying username and password...",
+        L"An error occured while trying to connect to %s." });
+    DialUp1->SetOnStatusEvent([this](TDialUp*, const std::wstring&, bool error) {
+        if (error)
+            m_dialFailed = true;
+    });
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);
 
@@ -76,6 +87,9 @@ TForm1::TForm1(TComponent* owner)
 
     CheckBox1->OnClick = [this] { CheckBox1Click(); };
     CheckBox2->OnClick = [this] { CheckBox2Click(); };
+    BitBtn1->OnClick = [this] { BitBtn1Click(); };
+    BitBtn2->OnClick = [this] { BitBtn2Click(); };
+    Timer1->OnTimer = [this] { Timer1Timer(); };
     BitBtn3->OnClick = [this] { BitBtn3Click(); };
     Image1->OnClick = [this] { Image1Click(); };
     OnCreate = [this] { FormCreate(); };
@@ -88,7 +102,9 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    ComboBox1->SetItems({});
+    ComboBox1->SetItems(DialUp1->PossibleConnections());
+    if (!ComboBox1->Items().empty())
+        ComboBox1->SetItemIndex(0);
     IeCacheSetting = m_config.ReadString(Section, L"iecache");
     CookieSetting = m_config.ReadString(Section, L"cookie");
     if (m_config.ReadString(Section, L"Flag") == L"1") {
@@ -106,7 +122,8 @@ void TForm1::FormCreate()
 
 void TForm1::FormActivate()
 {
-    AutoRedial = L"0";
+    // Follows what the box shows, so that a ticked box never dials at once.
+    AutoRedial = CheckBox2->Checked() ? L"1" : L"0";
     std::wstring folder;
     RegKey key;
     HKEY raw = nullptr;
@@ -143,6 +160,108 @@ void TForm1::CheckBox1Click()
 void TForm1::CheckBox2Click()
 {
     AutoRedial = CheckBox2->Checked() ? L"1" : L"0";
+    // Unticking the box stops an armed redial.
+    if (!CheckBox2->Checked())
+        Timer1->SetEnabled(false);
+}
+
+void TForm1::Log(const std::wstring& line)
+{
+    Memo1->AppendLine(line);
+}
+
+void TForm1::BitBtn1Click()
+{
+    if (AutoRedial == L"1") {
+        Log(L"自动重拨开始执行");
+        RedialTime = m_config.ReadString(Section, L"Time");
+        std::wstring trimmed = Trim(RedialTime);
+        auto interval = RedialIntervalFromMinutes(
+            std::u16string_view(reinterpret_cast<const char16_t*>(RedialTime.data()), RedialTime.size()));
+        if (trimmed.empty() || trimmed == L"0" || interval.Check == IntervalCheck::OutOfRange) {
+            ShowMessageBox(Handle(), L"请先设置重拨间隔时间！", L"提示", MB_OK | MB_ICONWARNING);
+            return;
+        }
+        if (interval.Check == IntervalCheck::NotAnInteger)
+            throw EConvertError("'" + WideToUtf8(RedialTime) + "' is not a valid integer value");
+        Timer1->SetInterval(interval.Milliseconds);
+        Timer1->SetEnabled(true);
+    }
+    if (AutoRedial == L"0")
+        RunDialSequence();
+}
+
+void TForm1::Timer1Timer()
+{
+    RunDialSequence();
+}
+
+bool TForm1::Delay(double milliseconds)
+{
+    uint64_t ms = milliseconds > 0 ? uint64_t(milliseconds) : 0;
+    return WaitProcessingMessages(ms);
+}
+
+bool TForm1::WaitForConnection()
+{
+    // The service accepted the dial; wait (at most a minute in all, counting
+    // the three seconds already waited) until the line is up or has failed.
+    const uint64_t limit = GetTickCount64() + 57000;
+    const std::wstring entry = DialUp1->ConnectTo();
+    for (;;) {
+        if (m_dialFailed)
+            return false;
+        if (DialUp1->CurrentConnection() == entry)
+            return true;
+        uint64_t now = GetTickCount64();
+        if (now >= limit)
+            return false;
+        if (!WaitProcessingMessages(std::min<uint64_t>(100, limit - now)))
+            return false;
+    }
+}
+
+void TForm1::RunDialSequence()
+{
+    try {
+        DialUp1->SetUsername(Trim(Edit2->Text()));
+        DialUp1->SetPassword(Trim(Edit3->Text()));
+        DialUp1->SetConnectTo(Trim(ComboBox1->Text()));
+        DialUp1->HangUp();
+        Log(L"断线成功！");
+        if (!Delay(1000))
+            return;
+        m_dialFailed = false;
+        if (!DialUp1->Dial())
+            return;
+        if (!Delay(3000))
+            return;
+        if (!WaitForConnection()) {
+            if (!Application().Terminated())
+                Log(L"连接出错，请检查连接文件中用户名和密码！");
+            return;
+        }
+        if (CookieSetting == L"1")
+            DeleteFilesByExt(CookieFolder, L".txt");
+        if (IeCacheSetting == L"1")
+            ClearUrlCache();
+        std::wstring address = GetLocalIP();
+        if (!Delay(1000))
+            return;
+        Log(L"连接成功,本机IP:" + address);
+    } catch (...) {
+        Log(L"连接出错，请检查连接文件中用户名和密码！");
+    }
+}
+
+void TForm1::BitBtn2Click()
+{
+    try {
+        DialUp1->HangUp();
+        Log(L"断线成功！");
+    } catch (...) {
+        Log(L"断线失败！");
+    }
 }
 
 void TForm1::BitBtn3Click()

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/ConfigFile.h"
+#include "dialup/DialUp.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Handles.h"
@@ -31,6 +32,7 @@ public:
     TButton* BitBtn3;
     TGroupBox* GroupBox1;
     TMemo* Memo1;
+    TDialUp* DialUp1;
     TTimer* Timer1;
 
     void FormCreate();
@@ -38,8 +40,16 @@ public:
     void FormClose(TCloseAction& action);
     void CheckBox1Click();
     void CheckBox2Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
     void BitBtn3Click();
+    void Timer1Timer();
     void Image1Click();
+
+    // The shared dial sequence of the Dial button, the hot key and the timer.
+    void RunDialSequence();
+    // Processes messages for `milliseconds`; false when the program is closing.
+    bool Delay(double milliseconds);
 
     // Shared state of the handlers.
     std::wstring AutoRedial;
@@ -53,7 +63,14 @@ protected:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void Log(const std::wstring& line);
+    // After an accepted dial: waits until the line is up or the dial failed.
+    bool WaitForConnection();
+
     TConfigFile m_config;
+    // What the dial-up component last reported for the running dial; the
+    // texts themselves are not shown, as before.
+    bool m_dialFailed = false;
     IconHandle m_icon;
 };
 

@@ -1,0 +1,205 @@
+// The dial sequence end to end: the real program, the dial-up service
+// stand-in, a phonebook of the test's own.
+#include "tests/e2e/E2E.h"
+
+#include <winsock2.h>
+
+using namespace ventro;
+using namespace ventro::e2e;
+using driver::TextOf;
+
+namespace {
+
+const std::wstring Connected = L"连接成功,本机IP:";
+const std::wstring Disconnected = L"断线成功！";
+const std::wstring DialError = L"连接出错，请检查连接文件中用户名和密码！";
+
+std::wstring ExpectedLocalAddress()
+{
+    WSADATA data;
+    WSAStartup(MAKEWORD(1, 1), &data);
+    char name[256] {};
+    std::wstring address;
+    if (gethostname(name, sizeof(name) - 1) == 0)
+        if (hostent* host = gethostbyname(name); host && host->h_addrtype == AF_INET && host->h_addr_list[0]) {
+            in_addr a;
+            memcpy(&a, host->h_addr_list[0], sizeof(a));
+            std::string text = inet_ntoa(a);
+            address.assign(text.begin(), text.end());
+        }
+    WSACleanup();
+    return address;
+}
+
+class DialTest : public AppTest {
+protected:
+    std::wstring PhonebookPath() const { return folder.File(L"rasphone.pbk"); }
+    void StartWithPhonebook(const std::wstring& phonebook, const std::wstring& config = L"")
+    {
+        WriteAnsiFile(PhonebookPath(), phonebook);
+        if (!config.empty())
+            WriteAnsiFile(ConfigPath(), config);
+        Start({ L"RASSIM_PHONEBOOK=" + PhonebookPath() });
+    }
+    std::vector<std::wstring> LogLines() const
+    {
+        std::wstring text = TextOf(Control(ids::Memo1));
+        std::vector<std::wstring> lines;
+        size_t start = 0;
+        for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
+    }
+    bool WaitForLogLines(size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const
+    {
+        return driver::WaitUntil([&] { return LogLines().size() >= count; }, timeout);
+    }
+    void TypeAccount(const std::wstring& user, const std::wstring& password)
+    {
+        driver::SetTextOf(Control(ids::Edit2), user);
+        driver::SetTextOf(Control(ids::Edit3), password);
+    }
+};
+
+const wchar_t* const Broadband = L"[宽带连接]\r\nStepDelayMs=50\r\nIpAddress=10.1.2.3\r\n";
+
+} // namespace
+
+TEST_F(DialTest, DialHangsUpDialsAndLogsTheLocalAddress)
+{
+    StartWithPhonebook(Broadband);
+    EXPECT_EQ(TextOf(Control(ids::ComboBox1)), L"宽带连接");
+    TypeAccount(L" user01 ", L"pass01");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(2)) << "the dial sequence did not finish";
+    auto lines = LogLines();
+    EXPECT_EQ(lines[0], Disconnected);
+    EXPECT_EQ(lines[1], Connected + ExpectedLocalAddress());
+    // The phonebook entry holds the typed account (trimmed) and password.
+    std::string book = ReadFileBytes(PhonebookPath());
+    EXPECT_NE(book.find("UserName=user01"), std::string::npos) << book;
+    EXPECT_NE(book.find("Password=pass01"), std::string::npos) << book;
+}
+
+TEST_F(DialTest, WrongPasswordIsReportedAndNotTakenForSuccess)
+{
+    StartWithPhonebook(L"[宽带连接]\r\nStepDelayMs=30\r\nAcceptUser=u\r\nAcceptPassword=right\r\n",
+        L"[Main]\r\ncookie=1\r\niecache=1\r\n");
+    TypeAccount(L"u", L"wrong");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(2));
+    auto lines = LogLines();
+    EXPECT_EQ(lines[0], Disconnected);
+    EXPECT_EQ(lines[1], DialError);
+}
+
+TEST_F(DialTest, WithoutEntriesOnlyTheHangUpIsLogged)
+{
+    StartWithPhonebook(L"; no entries\r\n");
+    EXPECT_EQ(TextOf(Control(ids::ComboBox1)), L"");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(1));
+    EXPECT_FALSE(WaitForLogLines(2, std::chrono::milliseconds(2500)));
+    EXPECT_EQ(LogLines(), std::vector<std::wstring> { Disconnected });
+}
+
+TEST_F(DialTest, RefusedDialEndsAfterTheHangUpLine)
+{
+    StartWithPhonebook(L"[忙线]\r\nRefuseDial=633\r\n");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(1));
+    EXPECT_FALSE(WaitForLogLines(2, std::chrono::milliseconds(2500)));
+}
+
+TEST_F(DialTest, TheHotKeyRunsTheDialButtonsPath)
+{
+    StartWithPhonebook(Broadband);
+    ATOM atom = GlobalFindAtomW(L"wwwHotkey");
+    ASSERT_NE(atom, 0) << "the hot key's atom was not added";
+    // Hidden in the tray or not, the hot key message reaches the window.
+    ShowWindow(main, SW_HIDE);
+    PostMessageW(main, WM_HOTKEY, WPARAM(atom), MAKELPARAM(MOD_ALT | MOD_CONTROL, 'Z'));
+    ASSERT_TRUE(WaitForLogLines(2));
+    EXPECT_EQ(LogLines()[1], Connected + ExpectedLocalAddress());
+}
+
+TEST_F(DialTest, DisconnectLogsTheHangUp)
+{
+    StartWithPhonebook(Broadband);
+    driver::Click(Control(ids::BitBtn2));
+    ASSERT_TRUE(WaitForLogLines(1));
+    EXPECT_EQ(LogLines()[0], Disconnected);
+}
+
+TEST_F(DialTest, AutoRedialWithoutAnIntervalAsksForOne)
+{
+    StartWithPhonebook(Broadband);
+    driver::Click(Control(ids::CheckBox2));
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsChecked(Control(ids::CheckBox2)); }));
+    driver::Click(Control(ids::BitBtn1));
+    auto box = app->WaitForMessageBox();
+    EXPECT_EQ(box.Caption, L"提示");
+    EXPECT_EQ(box.Text, L"请先设置重拨间隔时间！");
+    EXPECT_EQ(LogLines(), std::vector<std::wstring> { L"自动重拨开始执行" });
+}
+
+TEST_F(DialTest, AutoRedialWithAnIntervalDialsNothingNow)
+{
+    StartWithPhonebook(Broadband, L"[Main]\r\nTime=5\r\n");
+    driver::Click(Control(ids::CheckBox2));
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsChecked(Control(ids::CheckBox2)); }));
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(1));
+    EXPECT_FALSE(WaitForLogLines(2, std::chrono::milliseconds(1500)));
+    EXPECT_EQ(LogLines(), std::vector<std::wstring> { L"自动重拨开始执行" });
+    EXPECT_EQ(app->FindMessageBox().Window, nullptr);
+}
+
+TEST_F(DialTest, HostileIntervalsNeverCrash)
+{
+    struct Case {
+        const wchar_t* Time;
+        const wchar_t* Box; // the expected box text
+    };
+    const Case cases[] = {
+        { L"abc", L"'abc' is not a valid integer value." },
+        { L"1.5", L"'1.5' is not a valid integer value." },
+        { L"99999999999", L"'99999999999' is not a valid integer value." },
+        { L"-5", L"请先设置重拨间隔时间！" },
+        { L"00", L"请先设置重拨间隔时间！" },
+        { L"71583", L"请先设置重拨间隔时间！" },
+    };
+    StartWithPhonebook(Broadband);
+    driver::Click(Control(ids::CheckBox2));
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsChecked(Control(ids::CheckBox2)); }));
+    for (const auto& c : cases) {
+        WriteAnsiFile(ConfigPath(), std::wstring(L"[Main]\r\nTime=") + c.Time + L"\r\n");
+        driver::Click(Control(ids::BitBtn1));
+        auto box = app->WaitForMessageBox();
+        EXPECT_EQ(box.Text, c.Box) << "Time=" << std::string(c.Time, c.Time + wcslen(c.Time));
+        driver::PressOk(box);
+        ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box.Window); }));
+    }
+    EXPECT_TRUE(app->Running());
+}
+
+TEST_F(DialTest, HostileSettingsFilesNeverCrash)
+{
+    std::string binary = "[Main]\r\nFlag=1\r\nUserName=";
+    for (int i = 1; i < 256; ++i)
+        binary.push_back(char(i == '\n' || i == '\r' ? 'x' : i));
+    binary += "\r\nTime=" + std::string(100000, '9') + "\r\niecache=" + std::string(100000, 'z') + "\r\n";
+    std::ofstream(std::filesystem::path(ConfigPath()), std::ios::binary) << binary;
+    StartWithPhonebook(Broadband);
+    EXPECT_TRUE(app->Running());
+    EXPECT_FALSE(TextOf(Control(ids::Edit2)).empty());
+}
+
+TEST_F(DialTest, ClosingDuringTheSequenceEndsTheProgram)
+{
+    StartWithPhonebook(L"[宽带连接]\r\nStepDelayMs=500\r\n");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(1));
+    EXPECT_TRUE(app->Close());
+    EXPECT_EQ(app->ExitCode(), 0u);
+}
