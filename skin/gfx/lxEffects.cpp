@@ -110,13 +110,18 @@ uint64_t NoiseGenerator::Next()
 
 uint32_t NoiseGenerator::Below(uint32_t bound)
 {
-    // Rejection keeps the draw exactly uniform.
-    uint64_t limit = UINT64_MAX - UINT64_MAX % bound;
-    uint64_t v;
-    do
-        v = Next();
-    while (v >= limit);
-    return uint32_t(v % bound);
+    // Multiply-shift with rejection (Lemire): exactly uniform, no division
+    // in the common case.
+    uint64_t m = (Next() >> 32) * uint64_t(bound);
+    uint32_t low = uint32_t(m);
+    if (low < bound) {
+        uint32_t threshold = uint32_t(-bound) % bound;
+        while (low < threshold) {
+            m = (Next() >> 32) * uint64_t(bound);
+            low = uint32_t(m);
+        }
+    }
+    return uint32_t(m >> 32);
 }
 
 void ClampChannels(int32_t& r, int32_t& g, int32_t& b)
