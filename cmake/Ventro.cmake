@@ -126,3 +126,13 @@ function(ventro_fuzz_target name)
     set_tests_properties(${name}_corpus PROPERTIES TIMEOUT 600)
   endif()
 endfunction()
+
+# Adds every subfolder of the current folder that has build rules of its own.
+function(ventro_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
