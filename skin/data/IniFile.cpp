@@ -20,6 +20,14 @@ std::string_view Trim(std::string_view s)
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
+std::string LowerText(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = Lower(c);
+    return out;
+}
+
 } // namespace
 
 bool SameText(std::string_view a, std::string_view b)
@@ -56,6 +64,7 @@ std::vector<std::string> SplitLines(std::string_view text)
 void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
 {
     m_sections.clear();
+    m_index.clear();
     Section* current = nullptr;
     for (const std::string& raw : lines) {
         std::string_view line = Trim(raw);
@@ -70,6 +79,7 @@ void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
         size_t eq = line.find('=');
         std::string_view key = eq == std::string_view::npos ? line : Trim(line.substr(0, eq));
         std::string_view value = eq == std::string_view::npos ? std::string_view() : Trim(line.substr(eq + 1));
+        current->Index.emplace(LowerText(key), current->Entries.size());
         current->Entries.push_back({ std::string(key), std::string(value) });
     }
 }
@@ -89,17 +99,16 @@ std::vector<std::string> TMemIniFile::GetStrings() const
 
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const
 {
-    for (const Section& s : m_sections)
-        if (SameText(s.Name, name))
-            return &s;
-    return nullptr;
+    auto it = m_index.find(LowerText(name));
+    return it == m_index.end() ? nullptr : &m_sections[it->second];
 }
 
 TMemIniFile::Section& TMemIniFile::AddSection(std::string_view name)
 {
     if (const Section* found = FindSection(name))
         return const_cast<Section&>(*found);
-    m_sections.push_back({ std::string(name), {} });
+    m_index.emplace(LowerText(name), m_sections.size());
+    m_sections.push_back({ std::string(name), {}, {} });
     return m_sections.back();
 }
 
@@ -113,10 +122,8 @@ const std::string* TMemIniFile::Find(std::string_view section, std::string_view 
     const Section* s = FindSection(section);
     if (!s)
         return nullptr;
-    for (const Entry& e : s->Entries)
-        if (SameText(e.Key, key))
-            return &e.Value;
-    return nullptr;
+    auto it = s->Index.find(LowerText(key));
+    return it == s->Index.end() ? nullptr : &s->Entries[it->second].Value;
 }
 
 bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) const
@@ -150,18 +157,23 @@ std::vector<std::string> TMemIniFile::ReadSection(std::string_view section) cons
 void TMemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     Section& s = AddSection(section);
-    for (Entry& e : s.Entries) {
-        if (SameText(e.Key, key)) {
-            e.Value = std::string(value);
-            return;
-        }
+    auto [it, added] = s.Index.emplace(LowerText(key), s.Entries.size());
+    if (!added) {
+        s.Entries[it->second].Value = std::string(value);
+        return;
     }
     s.Entries.push_back({ std::string(key), std::string(value) });
 }
 
 void TMemIniFile::EraseSection(std::string_view section)
 {
-    std::erase_if(m_sections, [&](const Section& s) { return SameText(s.Name, section); });
+    auto it = m_index.find(LowerText(section));
+    if (it == m_index.end())
+        return;
+    m_sections.erase(m_sections.begin() + long(it->second));
+    m_index.clear();
+    for (size_t i = 0; i < m_sections.size(); ++i)
+        m_index.emplace(LowerText(m_sections[i].Name), i);
 }
 
 } // namespace ventro

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ventro {
@@ -43,11 +44,13 @@ private:
     struct Section {
         std::string Name;
         std::vector<Entry> Entries;
+        std::unordered_map<std::string, size_t> Index;  // lower-case key -> first entry
     };
     const Section* FindSection(std::string_view name) const;
     Section& AddSection(std::string_view name);
 
     std::vector<Section> m_sections;
+    std::unordered_map<std::string, size_t> m_index;  // lower-case name -> section
 };
 
 bool SameText(std::string_view a, std::string_view b);

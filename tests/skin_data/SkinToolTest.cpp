@@ -1,0 +1,205 @@
+// skintool as a skin author runs it, and our stored skin as it comes out of
+// the build: its layout through `skintool info`, the folder round trip through
+// `skintool unpack`, and clean refusals of bad input.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include "skin/data/IniFile.h"
+#include "skin/data/Stream.h"
+
+namespace ventro {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct ToolRun {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+class SkinToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("ventro_skintool_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    ToolRun Tool(const std::string& args)
+    {
+        std::string out = (dir / "stdout.txt").string(), err = (dir / "stderr.txt").string();
+        std::string cmd = "ASAN_OPTIONS=detect_leaks=0 '" VENTRO_SKINTOOL "' " + args + " >'" + out + "' 2>'" + err + "'";
+        int status = std::system(cmd.c_str());
+        auto read = [](const std::string& p) {
+            std::ifstream in(p, std::ios::binary);
+            return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        };
+        return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(out), read(err) };
+    }
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes)
+    {
+        std::string path = (dir / name).string();
+        WriteWholeFile(path, bytes);
+        return path;
+    }
+    void ExpectRefused(const std::string& args)
+    {
+        ToolRun r = Tool(args);
+        EXPECT_EQ(r.Status, 1) << args;
+        EXPECT_TRUE(r.Out.empty()) << args;
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << args << ": " << r.Err;
+        EXPECT_EQ(r.Err.rfind("skintool: ", 0), 0u) << r.Err;
+    }
+    fs::path dir;
+};
+
+json Picture(int w, int h, int bits) { return json { { "width", w }, { "height", h }, { "bits", bits } }; }
+json R(int l, int t, int r, int b) { return json::array({ l, t, r, b }); }
+json P(int x, int y) { return json::array({ x, y }); }
+
+TEST_F(SkinToolTest, OurStoredSkinDecodesToItsLayout)
+{
+    ToolRun run = Tool("info '" VENTRO_SKIN_FILE "'");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    json info = json::parse(run.Out);
+    EXPECT_EQ(info["version"], 3);
+    EXPECT_EQ(info["picture"], Picture(378, 119, 24));
+    EXPECT_EQ(info["inactivepicture"], Picture(378, 119, 24));
+    EXPECT_EQ(info["mask"], Picture(378, 119, 1));
+    EXPECT_EQ(info["activepictures"], json::array({ Picture(142, 202, 24), Picture(67, 61, 24), Picture(65, 116, 24),
+                                          Picture(40, 21, 24), Picture(521, 352, 24), Picture(138, 86, 8) }));
+    const json& f = info["forminfo"];
+    EXPECT_EQ(f["clientrect"], R(7, 27, 371, 112));
+    EXPECT_EQ(f["righttoppoint"], P(368, 30));
+    EXPECT_EQ(f["leftbottompoint"], P(8, 110));
+    EXPECT_EQ(f["rightbottompoint"], P(368, 109));
+    EXPECT_EQ(f["captionrect"], R(5, 1, 372, 24));
+    EXPECT_EQ(f["maskrectarea"], R(4, 3, 374, 116));
+    EXPECT_EQ(f["formminwidth"], 200);
+    int ltx = f["lefttoppoint"][0], lty = f["lefttoppoint"][1];
+    EXPECT_TRUE(ltx >= 7 && ltx < 371 / 2 && lty >= 27 && lty < 112 / 2) << f["lefttoppoint"];
+    EXPECT_EQ(info["popupwindow"]["windowpictureindex"], 1);
+    EXPECT_EQ(info["hintwindow"]["windowpictureindex"], 3);
+    EXPECT_EQ(info["hintwindow"]["clientrect"], R(3, 3, 37, 18));
+    EXPECT_EQ(info["hintwindow"]["fontname"], "Arial");
+    EXPECT_EQ(info["hintwindow"]["fontheight"], 14);
+
+    std::vector<std::pair<std::string, std::string>> objects;
+    for (const json& o : info["objects"])
+        objects.emplace_back(o["section"], o["class"]);
+    const std::string sb = "TlxDataSkinStdButton", mb = "TlxDataSkinMainMenuBarButton";
+    EXPECT_EQ(objects, (std::vector<std::pair<std::string, std::string>> { { "menuitem", "TlxDataSkinMenuItem" },
+                           { "caption", "TlxDataSkinCaption" }, { "closebutton", sb }, { "minimizebutton", sb }, { "maximizebutton", sb },
+                           { "rollupbutton", sb }, { "sysmenubutton", sb }, { "traybutton", sb }, { "mainmenubaritem", "TlxDataSkinMainMenuBarItem" },
+                           { "menubarsysmenubutton", mb }, { "menubarclosebutton", mb }, { "menubarmaxbutton", mb }, { "menubarminbutton", mb } }));
+
+    // The 64 controls: per class, the sections in list order.
+    std::map<std::string, std::vector<std::string>> byClass;
+    for (const json& c : info["controls"])
+        byClass[c["class"]].push_back(c["section"]);
+    EXPECT_EQ(info["controls"].size(), 64u);
+    using V = std::vector<std::string>;
+    EXPECT_EQ(byClass["TlxDataSkinButtonControl"], (V { "button", "toolbutton", "resizebutton", "bigtoolbutton", "resizetoolbutton", "combobutton", "htracktoolbutton", "vtracktoolbutton" }));
+    EXPECT_EQ(byClass["TlxDataSkinMenuButtonControl"], (V { "toolmenubutton", "toolmenutrackbutton", "bigtoolmenubutton", "bigtoolmenutrackbutton" }));
+    EXPECT_EQ(byClass["TlxDataSkinPanelControl"], (V { "toolpanel", "panel", "groupbox", "statusbar", "bigtoolpanel", "resizetoolpanel" }));
+    EXPECT_EQ(byClass["TlxDataSkinEditControl"], (V { "edit", "buttonedit", "statusedit", "statusbuttonedit", "tooledit", "toolbuttonedit" }));
+    EXPECT_EQ(byClass["TlxDataSkinComboBox"], (V { "combobox", "captioncombobox", "statuscombobox", "toolcombobox" }));
+    EXPECT_EQ(byClass["TlxDataSkinScrollBarControl"], (V { "hscrollbar", "vscrollbar", "bothhscrollbar" }));
+    EXPECT_EQ(byClass["TlxDataSkinUpDownControl"], (V { "vupdown", "hupdown" }));
+    EXPECT_EQ(byClass["TlxDataSkinMainMenuBar"], (V { "mainmenubar" }));
+    EXPECT_EQ(byClass.size(), 28u);
+}
+
+TEST_F(SkinToolTest, OurSkinsMenuItemAndCloseButtonHaveTheirGeometry)
+{
+    // The definition as compiled, read back from the unpacked folder.
+    ASSERT_EQ(Tool("unpack '" VENTRO_SKIN_FILE "' '" + dir.string() + "/out'").Status, 0);
+    auto text = ReadWholeFile((dir / "out" / "skin.ini").string());
+    TMemIniFile ini(SplitLines(std::string(text.begin(), text.end())));
+    EXPECT_EQ(std::string(text.begin(), text.begin() + 9), "[VERSION]");
+    EXPECT_EQ(ini.ReadString("menuitem", "skinrect", ""), "1,22,64,42");
+    EXPECT_EQ(ini.ReadString("menuitem", "activeskinrect", ""), "1,1,64,21");
+    EXPECT_EQ(ini.ReadString("menuitem", "dividerrect", ""), "1,41,64,48");
+    EXPECT_EQ(ini.ReadString("menuitem", "stretcheffect", ""), "1");
+    EXPECT_EQ(ini.ReadString("menuitem", "inactivestretcheffect", ""), "0");
+    EXPECT_EQ(ini.ReadString("menuitem", "itemleftoffset", ""), "5");
+    EXPECT_EQ(ini.ReadString("menuitem", "itemrightoffset", ""), "5");
+    for (const char* key : { "skinrect", "activeskinrect", "inactiveskinrect", "downrect" }) {
+        std::string v = ini.ReadString("closebutton", key, "0,0,0,0");
+        int l, t, r, b;
+        ASSERT_EQ(std::sscanf(v.c_str(), "%d,%d,%d,%d", &l, &t, &r, &b), 4);
+        EXPECT_EQ(r - l, 37) << key;
+        EXPECT_EQ(b - t, 16) << key;
+    }
+}
+
+TEST_F(SkinToolTest, UnpackGivesBackTheFolderItWasCompiledFrom)
+{
+    ASSERT_EQ(Tool("unpack '" VENTRO_SKIN_FILE "' '" + dir.string() + "/out'").Status, 0);
+    fs::path source = VENTRO_SKIN_FOLDER;
+    int bitmaps = 0;
+    for (const auto& entry : fs::directory_iterator(source)) {
+        if (entry.path().extension() != ".bmp")
+            continue;
+        ++bitmaps;
+        EXPECT_EQ(ReadWholeFile((dir / "out" / entry.path().filename()).string()), ReadWholeFile(entry.path().string())) << entry.path();
+    }
+    EXPECT_EQ(bitmaps, 9);
+    auto original = ReadWholeFile((source / "VentroSkin.ini").string());
+    auto unpacked = ReadWholeFile((dir / "out" / "skin.ini").string());
+    EXPECT_EQ(SplitLines(std::string(unpacked.begin(), unpacked.end())), SplitLines(std::string(original.begin(), original.end())));
+
+    // Compiling the unpacked folder again gives the same compressed skin.
+    ASSERT_EQ(Tool("compile '" + (dir / "out" / "skin.ini").string() + "' '" + (dir / "again.skn").string() + "'").Status, 0);
+    EXPECT_EQ(ReadWholeFile((dir / "again.skn").string()), ReadWholeFile(VENTRO_SKIN_FILE));
+}
+
+TEST_F(SkinToolTest, RawStreamsAreTheCompressedDataOfThePackedFile)
+{
+    ToolRun packed = Tool("info '" VENTRO_SKIN_FILE "'");
+    ToolRun raw = Tool("--raw info '" VENTRO_STORED_SKIN_FILE "'");
+    ASSERT_EQ(raw.Status, 0) << raw.Err;
+    EXPECT_EQ(raw.Out, packed.Out);
+    auto skn = ReadWholeFile(VENTRO_SKIN_FILE);
+    auto dat = ReadWholeFile(VENTRO_STORED_SKIN_FILE);
+    ASSERT_EQ(skn.size(), dat.size() + 8);
+    EXPECT_TRUE(std::equal(dat.begin(), dat.end(), skn.begin() + 8));
+}
+
+TEST_F(SkinToolTest, BadInputIsRefusedWithOneLine)
+{
+    auto skn = ReadWholeFile(VENTRO_SKIN_FILE);
+    std::string garbage = Write("garbage.skn", std::vector<uint8_t>(100, 0x41));
+    std::string cut = Write("cut.skn", std::vector<uint8_t>(skn.begin(), skn.begin() + long(skn.size() / 2)));
+    auto v4 = skn;
+    v4[0] = 4;
+    std::string version4 = Write("v4.skn", v4);
+    auto bigSize = skn;
+    bigSize[7] = 0x7F;
+    std::string sized = Write("size.skn", bigSize);
+    std::string notIni = Write("plain.ini", std::vector<uint8_t> { '[', 'V', 'E', 'R', 'S', 'I', 'O', 'N', ']' });
+
+    ExpectRefused("info '" + garbage + "'");
+    ExpectRefused("info '" + cut + "'");
+    ExpectRefused("info '" + version4 + "'");
+    ExpectRefused("info '" + sized + "'");
+    ExpectRefused("--raw info '" + cut + "'");
+    ExpectRefused("--raw info '" VENTRO_SKIN_FILE "'");
+    ExpectRefused("info '" + (dir / "missing.skn").string() + "'");
+    ExpectRefused("unpack '" + garbage + "' '" + (dir / "o").string() + "'");
+    ExpectRefused("compile '" + notIni + "' '" + (dir / "x.skn").string() + "'");
+    EXPECT_FALSE(fs::exists(dir / "x.skn"));
+    EXPECT_EQ(Tool("frobnicate").Status, 1);
+}
+
+} // namespace
+} // namespace ventro
