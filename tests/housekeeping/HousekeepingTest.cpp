@@ -403,3 +403,25 @@ TEST(ClearUrlCache, RemovesEveryContentEntryAndCopesWithAnEmptyCache)
     ClearUrlCache();
     EXPECT_FALSE(CacheHasEntry(urls[0]));
 }
+
+#ifdef HOST_LINK_FIXTURE
+TEST(DeleteFilesByExtHostLink, AHostFileSystemLinkOutOfTheFolderIsNotFollowed)
+{
+    const std::wstring base = HOST_LINK_FIXTURE;
+    const std::wstring cookies = base + L"\\Cookies";
+    const std::wstring victim = base + L"\\Outside\\victim.txt";
+    if (!Exists(cookies + L"\\hostlink"))
+        GTEST_SKIP() << "the link fixture of the build is missing";
+    WriteFile(victim);
+    WriteFile(cookies + L"\\own.txt");
+    ASSERT_TRUE(Exists(cookies + L"\\hostlink\\victim.txt"));
+    RecordProperty("link_attributes", std::to_string(Attributes(cookies + L"\\hostlink")));
+
+    EXPECT_TRUE(DeleteFilesByExt(cookies, L"txt"));
+    EXPECT_FALSE(Exists(cookies + L"\\own.txt"));
+    EXPECT_TRUE(Exists(victim));
+    EXPECT_TRUE(DeleteFilesByExt(cookies + L"\\hostlink", L"txt"));
+    EXPECT_TRUE(Exists(victim));
+    DeleteFileW(victim.c_str());
+}
+#endif
