@@ -57,6 +57,15 @@ TForm1::TForm1(TComponent* owner)
     });
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);
+    TrayIcon1 = new TTrayIcon(this);
+    TrayIcon1->BeginReading();
+    TrayIcon1->SetHint(L"VentroADSL拨号器");
+    TrayIcon1->SetHide(true);
+    TrayIcon1->SetRestoreOn(TTrayIconMessage::imDoubleClick);
+    TrayIcon1->SetPopupMenuOn(TTrayIconMessage::imNone);
+    TrayIcon1->SetIconIndex(0);
+    // Without a notification area the dialer still works: the refusal is reported, not fatal.
+    Application().Guard([this] { TrayIcon1->SetVisible(true); });
 
     // Created in tab order, so the dialog manager's Tab follows it.
     GroupBox1 = new TGroupBox(this, { nullptr, ids::GroupBox1, { 0, 223, 251, 317 }, L"日志" });

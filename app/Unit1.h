@@ -9,6 +9,7 @@
 #include "platform/Form.h"
 #include "platform/Handles.h"
 #include "platform/Timer.h"
+#include "tray/TrayIcon.h"
 
 namespace ventro {
 
@@ -34,6 +35,7 @@ public:
     TMemo* Memo1;
     TDialUp* DialUp1;
     TTimer* Timer1;
+    TTrayIcon* TrayIcon1;
 
     void FormCreate();
     void FormActivate();

@@ -2,9 +2,11 @@
 // window, and the message loop until the main window closes.
 #include <windows.h>
 
+#include "app/Resources.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "platform/Application.h"
+#include "platform/Handles.h"
 
 using namespace ventro;
 
@@ -16,6 +18,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     TApplication& app = Application();
     app.Initialize();
     app.SetTitle(L"VentroADSL拨号器");
+    // The application's icon is the one the tray icon shows.
+    IconHandle icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON, 16, 16, 0)));
+    app.SetIcon(icon.Get());
     app.CreateForm<TForm1>();
     app.CreateForm<TForm2>();
     app.Run();

@@ -133,3 +133,22 @@ TEST_F(AppTest, ClosingTheMainWindowEndsTheProgram)
     EXPECT_TRUE(app->Close());
     EXPECT_EQ(app->ExitCode(), 0u);
 }
+
+TEST_F(AppTest, MinimizeGoesToTheTrayAndADoubleClickBringsItBack)
+{
+    Start();
+    HWND application = nullptr;
+    for (HWND wnd : app->TopLevelWindows())
+        if (driver::ClassOf(wnd) == L"VentroApplication")
+            application = wnd;
+    ASSERT_NE(application, nullptr);
+    EXPECT_EQ(TextOf(application), L"VentroADSL拨号器");
+    PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    // The main window and the taskbar entry (the application window) disappear.
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(main) && !IsWindowVisible(application); }));
+    // A double click on the tray icon: its callback message on the tray's hidden window.
+    for (HWND wnd : app->TopLevelWindows())
+        if (driver::ClassOf(wnd) == L"VentroMessageWindow")
+            PostMessageW(wnd, WM_USER + 1, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowVisible(main) && IsWindowVisible(application); }));
+}
