@@ -20,15 +20,18 @@ std::string_view Trim(std::string_view s)
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-std::string LowerText(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = Lower(c);
-    return out;
-}
 
 } // namespace
+
+size_t NameHash::operator()(std::string_view s) const
+{
+    size_t h = 1469598103934665603ull;
+    for (char c : s)
+        h = (h ^ uint8_t(Lower(c))) * 1099511628211ull;
+    return h;
+}
+
+bool NameEqual::operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
 
 bool SameText(std::string_view a, std::string_view b)
 {
@@ -79,7 +82,7 @@ void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
         size_t eq = line.find('=');
         std::string_view key = eq == std::string_view::npos ? line : Trim(line.substr(0, eq));
         std::string_view value = eq == std::string_view::npos ? std::string_view() : Trim(line.substr(eq + 1));
-        current->Index.emplace(LowerText(key), current->Entries.size());
+        current->Index.emplace(std::string(key), current->Entries.size());
         current->Entries.push_back({ std::string(key), std::string(value) });
     }
 }
@@ -99,7 +102,7 @@ std::vector<std::string> TMemIniFile::GetStrings() const
 
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const
 {
-    auto it = m_index.find(LowerText(name));
+    auto it = m_index.find(name);
     return it == m_index.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -107,7 +110,7 @@ TMemIniFile::Section& TMemIniFile::AddSection(std::string_view name)
 {
     if (const Section* found = FindSection(name))
         return const_cast<Section&>(*found);
-    m_index.emplace(LowerText(name), m_sections.size());
+    m_index.emplace(std::string(name), m_sections.size());
     m_sections.push_back({ std::string(name), {}, {} });
     return m_sections.back();
 }
@@ -122,7 +125,7 @@ const std::string* TMemIniFile::Find(std::string_view section, std::string_view 
     const Section* s = FindSection(section);
     if (!s)
         return nullptr;
-    auto it = s->Index.find(LowerText(key));
+    auto it = s->Index.find(key);
     return it == s->Index.end() ? nullptr : &s->Entries[it->second].Value;
 }
 
@@ -157,7 +160,7 @@ std::vector<std::string> TMemIniFile::ReadSection(std::string_view section) cons
 void TMemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     Section& s = AddSection(section);
-    auto [it, added] = s.Index.emplace(LowerText(key), s.Entries.size());
+    auto [it, added] = s.Index.emplace(std::string(key), s.Entries.size());
     if (!added) {
         s.Entries[it->second].Value = std::string(value);
         return;
@@ -167,13 +170,13 @@ void TMemIniFile::WriteString(std::string_view section, std::string_view key, st
 
 void TMemIniFile::EraseSection(std::string_view section)
 {
-    auto it = m_index.find(LowerText(section));
+    auto it = m_index.find(section);
     if (it == m_index.end())
         return;
     m_sections.erase(m_sections.begin() + long(it->second));
     m_index.clear();
     for (size_t i = 0; i < m_sections.size(); ++i)
-        m_index.emplace(LowerText(m_sections[i].Name), i);
+        m_index.emplace(std::string(m_sections[i].Name), i);
 }
 
 } // namespace ventro

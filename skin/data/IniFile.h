@@ -17,6 +17,17 @@ std::vector<std::string> SplitLines(std::string_view text);
 // name continues the earlier one); other lines are key=value with key and value
 // trimmed, and a line without "=" is a key with an empty value. Keys before the
 // first section are dropped. The first of duplicate keys wins.
+// Case-insensitive hashing and comparison of names, usable with string_view.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const;
+};
+struct NameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+using NameIndex = std::unordered_map<std::string, size_t, NameHash, NameEqual>;
+
 class TMemIniFile {
 public:
     TMemIniFile() = default;
@@ -44,13 +55,13 @@ private:
     struct Section {
         std::string Name;
         std::vector<Entry> Entries;
-        std::unordered_map<std::string, size_t> Index;  // lower-case key -> first entry
+        NameIndex Index;  // key -> first entry
     };
     const Section* FindSection(std::string_view name) const;
     Section& AddSection(std::string_view name);
 
     std::vector<Section> m_sections;
-    std::unordered_map<std::string, size_t> m_index;  // lower-case name -> section
+    NameIndex m_index;  // name -> section
 };
 
 bool SameText(std::string_view a, std::string_view b);

@@ -51,6 +51,8 @@ void TlxCompressedStoredSkin::SavePackedStream(TStream& stream) const
 
 void TlxCompressedStoredSkin::UnpackTo(TStream& stream) const
 {
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&stream))
+        memory->Bytes().reserve(memory->Bytes().size() + InflatedSizeHint(m_data.Bytes().size()));
     DecompressStream(stream, m_data);
 }
 

@@ -1,6 +1,8 @@
 // The layers of a stored skin.
 #include "skin/data/SkinStream.h"
 
+#include <algorithm>
+
 #include "base/ByteReader.h"
 #include "skin/data/IniFile.h"
 #include "skin/data/SkinValues.h"
@@ -117,10 +119,18 @@ std::vector<uint8_t> CompressBytes(std::span<const uint8_t> bytes)
     return std::move(destination.Bytes());
 }
 
+size_t InflatedSizeHint(size_t compressedSize)
+{
+    // Skins compress about 50:1; reserving for that saves the repeated
+    // growth of a megabyte buffer, and the cap bounds what a hostile input gets.
+    return size_t(std::min<uint64_t>(uint64_t(compressedSize) * 64, uint64_t(MaxInflatedSize)));
+}
+
 std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed)
 {
     TMemoryStream source(compressed);
     TMemoryStream destination;
+    destination.Bytes().reserve(InflatedSizeHint(compressed.size()));
     DecompressStream(destination, source);
     return std::move(destination.Bytes());
 }

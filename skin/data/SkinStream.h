@@ -37,6 +37,8 @@ std::vector<uint8_t> WritePackedSkin(std::span<const uint8_t> compressed);
 // zlib helpers over byte vectors (maximum level; inflate capped at 64 MiB).
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> bytes);
 std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed);
+// The buffer size worth reserving before inflating compressedSize bytes.
+size_t InflatedSizeHint(size_t compressedSize);
 
 // Builds the zlib data of a stored skin from a definition file and the
 // bitmaps beside it. Returns false (and leaves out untouched) when the file

@@ -73,9 +73,14 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count)
     if (count <= 0)
         return 0;
     int64_t end = m_pos + count;
-    if (end > int64_t(m_bytes.size()))
-        m_bytes.resize(size_t(end));
-    std::memcpy(m_bytes.data() + m_pos, buffer, size_t(count));
+    const uint8_t* bytes = static_cast<const uint8_t*>(buffer);
+    if (m_pos == int64_t(m_bytes.size())) {
+        m_bytes.insert(m_bytes.end(), bytes, bytes + count);  // appending: no zero fill first
+    } else {
+        if (end > int64_t(m_bytes.size()))
+            m_bytes.resize(size_t(end));
+        std::memcpy(m_bytes.data() + m_pos, buffer, size_t(count));
+    }
     m_pos = end;
     return count;
 }
