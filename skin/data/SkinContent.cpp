@@ -22,8 +22,7 @@ namespace {
 template <class Record, class Factory>
 void ReadRecordList(const TMemIniFile& ini, const char* section, std::vector<std::unique_ptr<Record>>& list, Factory create)
 {
-    int32_t count = ReadListCount(ini, section, "count");
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i : ReadListIndexes(ini, section, "count")) {
         std::string name, type;
         SplitTypeEntry(ini.ReadString(section, std::to_string(i), ""), name, type);
         if (type.empty())

@@ -1,6 +1,7 @@
 // Readers and writers of the skin definition value kinds.
 #include "skin/data/SkinValues.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -190,25 +191,26 @@ Point ReadPointValue(const TMemIniFile& ini, std::string_view section, std::stri
     return v ? ParsePointValue(*v) : Point {};
 }
 
-int32_t ReadListCount(const TMemIniFile& ini, std::string_view section, std::string_view countKey)
+std::vector<int32_t> ReadListIndexes(const TMemIniFile& ini, std::string_view section, std::string_view countKey)
 {
     int32_t count = ReadIntegerValue(ini, section, countKey, 0);
-    if (count <= 0)
-        return 0;
-    int32_t highest = -1;
+    std::vector<int32_t> indexes;
     for (const std::string& key : ini.ReadSection(section)) {
         if (key.empty() || key.find_first_not_of("0123456789") != std::string::npos)
             continue;
         auto index = TryStrToInt(key);
-        if (index && *index > highest)
-            highest = *index;
+        if (index && *index < count)
+            indexes.push_back(*index);
     }
-    return std::min(count, highest + 1);
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    return indexes;
 }
 
 std::vector<std::string> ReadNumberedList(const TMemIniFile& ini, std::string_view section, std::string_view name)
 {
-    int32_t count = ReadListCount(ini, section, std::string(name) + "count");
+    std::vector<int32_t> present = ReadListIndexes(ini, section, std::string(name) + "count");
+    int32_t count = present.empty() ? 0 : std::min(present.back() + 1, MaxNumberedListEntries);
     std::vector<std::string> items;
     items.reserve(size_t(count));
     for (int32_t i = 0; i < count; ++i)

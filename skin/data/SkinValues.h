@@ -68,11 +68,15 @@ bool ReadFlagValue(const TMemIniFile& ini, std::string_view section, std::string
 Rect ReadRectValue(const TMemIniFile& ini, std::string_view section, std::string_view key);
 Point ReadPointValue(const TMemIniFile& ini, std::string_view section, std::string_view key);
 
-// A numbered list: "<name>count" then the keys "0", "1", ... A huge count is
-// cut at the highest index key the section really has.
+// A numbered list: "<name>count" then the keys "0", "1", ... A missing key is
+// an empty entry; a huge count is cut at the highest index key the section
+// really has, and at MaxNumberedListEntries.
+constexpr int32_t MaxNumberedListEntries = 4096;
 std::vector<std::string> ReadNumberedList(const TMemIniFile& ini, std::string_view section, std::string_view name);
-// The entry count of a record list ("count" and "0".."count-1"), cut the same way.
-int32_t ReadListCount(const TMemIniFile& ini, std::string_view section, std::string_view countKey);
+// The index keys of a list that are present and below its count, ascending.
+// Missing entries of a record list would be skipped anyway, so readers visit
+// only these: the work stays bounded by the keys really there.
+std::vector<int32_t> ReadListIndexes(const TMemIniFile& ini, std::string_view section, std::string_view countKey);
 
 // One row of a record's key table: the key, the member it fills, and the
 // default for a missing key written in the value syntax (nullptr: the kind's

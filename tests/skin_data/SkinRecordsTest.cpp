@@ -48,6 +48,11 @@ TEST(SkinRecords, AHugeCountStopsAtTheHighestEntryPresent)
 {
     auto skin = Load("[SKINCONTROLS]\ncount=2147483647\n0=a:bevel\n1=b:slider\n");
     EXPECT_EQ(skin->ControlList.size(), 2u);
+    // One far index key does not make the reader walk every index before it.
+    auto far = Load("[SKINCONTROLS]\ncount=2147483647\n2147483646=z:bevel\n[PICTURES]\nactivepicturescount=2147483647\n2000000000=x.bmp\n");
+    ASSERT_EQ(far->ControlList.size(), 1u);
+    EXPECT_EQ(far->ControlList[0]->SectionName, "z");
+    EXPECT_EQ(far->ActivePictureNames.size(), size_t(MaxNumberedListEntries));
 }
 
 TEST(SkinRecords, ObjectTypeWordsSelectTheirClasses)
