@@ -1,14 +1,5 @@
-// Whole-image pixel operations on 24-bit pictures.
-//
-// Mixes are computed in 16-bit fixed point: q = a * wa + b * wb with
-// wa + wb = 2^16, then rounded to the nearest integer with ties to even. The
-// rounded weights put q at most 127.5 units away from the exact value, so a
-// result within 128 units (1/512) of a half is taken as a tie: every true tie
-// is seen, and parameters with up to two decimals (0.3, 0.25, the morph steps
-// of 0.2) round exactly as their decimal values would. A weight of exactly 1
-// is kept as 65535 (with 1 for the other picture), which moves q by less than
-// 256 units, far from any tie. Weights are 16-bit so that the products are
-// 16 x 16 -> 32-bit multiplies, which the compiler vectorises with plain SSE2.
+// Whole-image pixel operations on 24-bit pictures. The mixes (brightness,
+// darkness and the blending morphs) are lxMix's exact fixed-point rows.
 #include "skin/gfx/lxEffects.h"
 
 #include <algorithm>
@@ -16,34 +7,13 @@
 #include <cstring>
 #include <vector>
 
+#include "skin/gfx/lxMix.h"
+
 namespace ventro {
 namespace {
 
-constexpr int FixedBits = 16;
-constexpr uint32_t FixedOne = 1u << FixedBits;
-constexpr uint32_t FixedHalf = FixedOne >> 1;
-constexpr uint32_t FixedMask = FixedOne - 1;
-constexpr uint32_t TieTolerance = 128;
-
 // Clamps a weight or coefficient to 0..1; NaN counts as 0.
 double ClampUnit(double w) { return w > 0 ? (w < 1 ? w : 1.0) : 0.0; }
-
-uint16_t ToFixed(double w)
-{
-    w = ClampUnit(w);
-    return uint16_t(std::min(std::nearbyint(w * FixedOne), double(FixedOne - 1)));
-}
-
-uint16_t Complement(uint16_t w) { return uint16_t(w == 0 ? FixedOne - 1 : FixedOne - w); }
-
-inline uint8_t RoundFixed(uint32_t q)
-{
-    uint32_t whole = q >> FixedBits;
-    uint32_t frac = q & FixedMask;
-    uint32_t tie = uint32_t(frac - (FixedHalf - TieTolerance) <= 2 * TieTolerance);
-    whole += tie ? (whole & 1u) : uint32_t(frac > FixedHalf);
-    return uint8_t(whole > 255 ? 255 : whole);
-}
 
 bool SameSize(PixelView a, PixelView b)
 {
@@ -52,47 +22,15 @@ bool SameSize(PixelView a, PixelView b)
 
 size_t RowBytes(PixelView v) { return size_t(v.Width()) * 3; }
 
-// Each byte of the picture becomes round((c * wc + add) / 2^16), through a
-// table of the 256 results.
-void AffinePicture(PixelView pic, uint16_t wc, uint32_t add)
-{
-    uint8_t table[256];
-    for (uint32_t c = 0; c < 256; ++c)
-        table[c] = RoundFixed(c * wc + add);
-    const size_t n = RowBytes(pic);
-    for (int32_t y = 0; y < pic.Height(); ++y) {
-        uint8_t* __restrict row = pic.RowUnchecked(y);
-        for (size_t i = 0; i < n; ++i)
-            row[i] = table[row[i]];
-    }
-}
-
-// a = a * wa + b * (1 - wa), one weight for the whole row.
-void BlendRow(uint8_t* __restrict a, const uint8_t* __restrict b, size_t n, uint16_t wa)
-{
-    uint16_t wb = Complement(wa);
-    for (size_t i = 0; i < n; ++i)
-        a[i] = RoundFixed(uint32_t(uint16_t(a[i]) * wa) + uint32_t(uint16_t(b[i]) * wb));
-}
-
-// a = a * w + b * (1 - w) with a pair of weights per byte.
-void BlendRowWeighted(uint8_t* __restrict a, const uint8_t* __restrict b, const uint16_t* __restrict wa,
-    const uint16_t* __restrict wb, size_t n)
-{
-    for (size_t i = 0; i < n; ++i)
-        a[i] = RoundFixed(uint32_t(uint16_t(a[i]) * wa[i]) + uint32_t(uint16_t(b[i]) * wb[i]));
-}
-
+// a = a * w + b * (1 - w), w given per column.
 void BlendColumns(PixelView a, PixelView b, const std::vector<double>& columnWeights)
 {
-    std::vector<uint16_t> wa(RowBytes(a)), wb(RowBytes(a));
-    for (size_t x = 0; x < columnWeights.size(); ++x) {
-        uint16_t w = ToFixed(columnWeights[x]);
-        wa[x * 3] = wa[x * 3 + 1] = wa[x * 3 + 2] = w;
-        wb[x * 3] = wb[x * 3 + 1] = wb[x * 3 + 2] = Complement(w);
-    }
+    std::vector<uint16_t> byteWeights(RowBytes(a));
+    for (size_t i = 0; i < byteWeights.size(); ++i)
+        byteWeights[i] = MixFixed(columnWeights[i / 3]);
+    ColumnMixer mixer(byteWeights);
     for (int32_t y = 0; y < a.Height(); ++y)
-        BlendRowWeighted(a.RowUnchecked(y), b.RowUnchecked(y), wa.data(), wb.data(), wa.size());
+        mixer.Mix(a.RowUnchecked(y), b.RowUnchecked(y));
 }
 
 int32_t RoundInt(double v) { return int32_t(std::nearbyint(v)); }
@@ -131,21 +69,25 @@ void ClampChannels(int32_t& r, int32_t& g, int32_t& b)
     b = std::clamp(b, 0, 255);
 }
 
-void Brightness(PixelView pic, double amount)
+namespace {
+
+// Brightness and darkness mix the picture with white or black. An amount of 0
+// gives c * 65535 + level * 0, which rounds to c, as the mix with weights
+// 65535 and 1 does.
+void MixWithLevel(PixelView pic, uint8_t level, double amount)
 {
     if (pic.IsEmpty())
         return;
-    uint16_t k = ToFixed(amount);
-    AffinePicture(pic, Complement(k), 255u * k);
+    RowMixer mixer(MixComplement(MixFixed(amount)));
+    for (int32_t y = 0; y < pic.Height(); ++y)
+        mixer.MixLevel(pic.RowUnchecked(y), level, RowBytes(pic));
 }
 
-void Darkness(PixelView pic, double amount)
-{
-    if (pic.IsEmpty())
-        return;
-    uint16_t k = ToFixed(amount);
-    AffinePicture(pic, Complement(k), 0);
-}
+} // namespace
+
+void Brightness(PixelView pic, double amount) { MixWithLevel(pic, 255, amount); }
+
+void Darkness(PixelView pic, double amount) { MixWithLevel(pic, 0, amount); }
 
 namespace {
 
@@ -284,9 +226,9 @@ void MorphBlend(PixelView a, PixelView b, double k)
 {
     if (!SameSize(a, b))
         return;
-    uint16_t wa = Complement(ToFixed(k));
+    RowMixer mixer(MixComplement(MixFixed(k)));
     for (int32_t y = 0; y < a.Height(); ++y)
-        BlendRow(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a), wa);
+        mixer.Mix(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a));
 }
 
 void MorphGradient(PixelView a, PixelView b, double k)
@@ -333,7 +275,7 @@ void MorphGradient(PixelView a, PixelView b, double k)
         wa = std::min(1.0, wa + step);
     }
     for (int32_t y = 0; y < h; ++y)
-        BlendRow(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a), ToFixed(weights[size_t(y)]));
+        RowMixer(MixFixed(weights[size_t(y)])).Mix(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a));
 }
 
 void MorphLeftGradient(PixelView a, PixelView b, double k)

@@ -1,0 +1,269 @@
+// Mixing rows of bytes with fixed-point weights.
+//
+// A mix is q = a * wa + b * wb with wa + wb = 2^16, rounded to the nearest
+// integer with ties to even. The rounded weights put q at most 127.5 units
+// away from the exact value, so a result within 128 units (1/512) of a half is
+// taken as a tie: every true tie is seen, and parameters with up to two
+// decimals (0.3, 0.25, the morph steps of 0.2) round exactly as their decimal
+// values would. A weight of exactly 1 is kept as 65535 (with 1 for the other
+// picture), which moves q by less than 256 units, far from any tie.
+//
+// For speed q is rewritten as 2^16 * base + (other - base) * m, where base is
+// the picture with the larger weight and m <= 2^15. The product then fits a
+// signed 16 x 16 -> 32-bit multiply whose high half is q's integer part less
+// base and whose low half is q's fraction, eight of them per SSE2 instruction
+// pair. With one weight for all bytes, the 511 possible differences
+// other - base tell in advance whether any result can land in the tie window;
+// most weights never do, and then plain rounding half up is exact and cheaper.
+#include "skin/gfx/lxMix.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define VENTRO_MIX_SSE2 1
+#endif
+
+namespace ventro {
+namespace {
+
+constexpr int FixedBits = 16;
+constexpr uint32_t FixedOne = 1u << FixedBits;
+constexpr uint32_t FixedHalf = FixedOne >> 1;
+constexpr uint32_t FixedMask = FixedOne - 1;
+constexpr uint32_t TieLow = FixedHalf - 128, TieHigh = FixedHalf + 128;
+// Below this m, |other - base| * m < TieLow: every result is the base.
+constexpr uint16_t BaseOnlyBelow = 128;
+
+inline uint8_t RoundFixed(uint32_t q)
+{
+    uint32_t whole = q >> FixedBits;
+    uint32_t frac = q & FixedMask;
+    bool tie = frac >= TieLow && frac <= TieHigh;
+    whole += tie ? (whole & 1u) : uint32_t(frac > FixedHalf);
+    return uint8_t(whole > 255 ? 255 : whole);
+}
+
+// The fraction of q for a difference e = base - other.
+uint32_t FracOf(int32_t e, uint16_t m) { return uint32_t(-e * int32_t(m)) & FixedMask; }
+
+#ifdef VENTRO_MIX_SSE2
+// Eight exact mixes in 16-bit lanes. negM holds -m (m = 2^15 wraps to -2^15,
+// still exact); e = base - other, so e * negM = (other - base) * m.
+inline __m128i MixLanesGeneral(__m128i base, __m128i e, __m128i negM)
+{
+    __m128i frac = _mm_mullo_epi16(e, negM);
+    __m128i whole = _mm_add_epi16(base, _mm_mulhi_epi16(e, negM));
+    // Round up when frac >= 32897, or >= 32640 (the tie window) for an odd
+    // whole: the threshold is 32897 - 257 * odd. Bits 0 and 8 of whole * 257
+    // are both the parity, as whole < 256.
+    __m128i odd257 = _mm_and_si128(_mm_mullo_epi16(whole, _mm_set1_epi16(257)), _mm_set1_epi16(0x101));
+    __m128i threshold = _mm_sub_epi16(_mm_set1_epi16(int16_t(TieHigh + 1)), odd257);
+    __m128i up = _mm_cmpeq_epi16(_mm_subs_epu16(threshold, frac), _mm_setzero_si128());
+    return _mm_sub_epi16(whole, up);
+}
+
+// The same where no fraction lies in the tie window: round half up.
+inline __m128i MixLanesNoTies(__m128i base, __m128i e, __m128i negM)
+{
+    __m128i whole = _mm_add_epi16(base, _mm_mulhi_epi16(e, negM));
+    return _mm_sub_epi16(whole, _mm_srai_epi16(_mm_mullo_epi16(e, negM), 15));
+}
+
+template <bool BaseIsA, class Lanes>
+inline __m128i MixUniform16(__m128i a, __m128i b, __m128i negM, Lanes lanes)
+{
+    const __m128i zero = _mm_setzero_si128();
+    auto half = [&](__m128i a16, __m128i b16) {
+        return BaseIsA ? lanes(a16, _mm_sub_epi16(a16, b16), negM) : lanes(b16, _mm_sub_epi16(b16, a16), negM);
+    };
+    __m128i lo = half(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero));
+    __m128i hi = half(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero));
+    return _mm_packus_epi16(lo, hi);
+}
+
+// Equal weights: (a + b) / 2, a tie exactly when a + b is odd. The byte
+// average rounds ties up; an odd result then goes down to the even one.
+inline __m128i MixHalf16(__m128i a, __m128i b)
+{
+    __m128i avg = _mm_avg_epu8(a, b);
+    __m128i down = _mm_and_si128(_mm_and_si128(_mm_xor_si128(a, b), avg), _mm_set1_epi8(1));
+    return _mm_sub_epi8(avg, down);
+}
+
+// Per-lane weights: baseIsB is all ones where b is the base.
+inline __m128i MixPerLane16(__m128i a, __m128i b, __m128i negMLo, __m128i negMHi, __m128i baseIsBLo,
+    __m128i baseIsBHi)
+{
+    const __m128i zero = _mm_setzero_si128();
+    auto half = [](__m128i a16, __m128i b16, __m128i negM, __m128i baseIsB) {
+        // e = base - other: a - b, negated where b is the base.
+        __m128i d = _mm_sub_epi16(a16, b16);
+        __m128i base = _mm_sub_epi16(a16, _mm_and_si128(d, baseIsB));
+        __m128i e = _mm_sub_epi16(_mm_xor_si128(d, baseIsB), baseIsB);
+        return MixLanesGeneral(base, e, negM);
+    };
+    __m128i lo = half(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), negMLo, baseIsBLo);
+    __m128i hi = half(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), negMHi, baseIsBHi);
+    return _mm_packus_epi16(lo, hi);
+}
+
+inline __m128i Load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
+inline void Store(void* p, __m128i v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
+#endif
+
+// a[i] = kernel(a[i], b[i]) 16 bytes at a time, the rest one by one.
+template <class Kernel>
+void MixLoop(uint8_t* __restrict a, const uint8_t* __restrict b, size_t n, MixWeight w, [[maybe_unused]] Kernel kernel)
+{
+    size_t i = 0;
+#ifdef VENTRO_MIX_SSE2
+    for (; i + 16 <= n; i += 16)
+        Store(a + i, kernel(Load(a + i), Load(b + i)));
+#endif
+    for (; i < n; ++i)
+        a[i] = MixOne(a[i], b[i], w);
+}
+
+template <bool BaseIsA>
+void MixUniform(uint8_t* a, const uint8_t* b, size_t n, MixWeight w, RowMixer::Shape shape)
+{
+#ifdef VENTRO_MIX_SSE2
+    const __m128i negM = _mm_set1_epi16(int16_t(-int32_t(w.M)));
+    if (shape == RowMixer::Shape::NoTies)
+        MixLoop(a, b, n, w, [negM](__m128i va, __m128i vb) {
+            return MixUniform16<BaseIsA>(va, vb, negM, MixLanesNoTies);
+        });
+    else
+        MixLoop(a, b, n, w, [negM](__m128i va, __m128i vb) {
+            return MixUniform16<BaseIsA>(va, vb, negM, MixLanesGeneral);
+        });
+#else
+    (void)shape;
+    MixLoop(a, b, n, w, 0);
+#endif
+}
+
+} // namespace
+
+uint16_t MixFixed(double w)
+{
+    w = w > 0 ? (w < 1 ? w : 1.0) : 0.0;
+    return uint16_t(std::min(std::nearbyint(w * FixedOne), double(FixedOne - 1)));
+}
+
+uint16_t MixComplement(uint16_t w) { return uint16_t(w == 0 ? FixedOne - 1 : FixedOne - w); }
+
+MixWeight SplitWeight(uint16_t wa)
+{
+    // wa = 0 stands for b * 65535, which rounds to b for every b, as does
+    // 2^16 * b; every other weight pair sums to 2^16 exactly.
+    if (wa <= FixedHalf)
+        return { wa, false };
+    return { uint16_t(FixedOne - wa), true };
+}
+
+uint8_t MixOne(uint8_t a, uint8_t b, MixWeight w)
+{
+    int32_t base = w.BaseIsA ? a : b, other = w.BaseIsA ? b : a;
+    return RoundFixed(uint32_t((base << FixedBits) + (other - base) * int32_t(w.M)));
+}
+
+RowMixer::RowMixer(uint16_t wa) : m_weight(SplitWeight(wa)), m_shape(Shape::NoTies)
+{
+    if (m_weight.M < BaseOnlyBelow) {
+        m_shape = Shape::Base;
+        return;
+    }
+    if (m_weight.M == FixedHalf) {
+        m_shape = Shape::Half;
+        return;
+    }
+    for (int32_t e = -255; e <= 255; ++e) {
+        uint32_t frac = FracOf(e, m_weight.M);
+        if (frac >= TieLow && frac <= TieHigh) {
+            m_shape = Shape::General;
+            return;
+        }
+    }
+}
+
+void RowMixer::Mix(uint8_t* a, const uint8_t* b, size_t n) const
+{
+    switch (m_shape) {
+    case Shape::Base:
+        if (!m_weight.BaseIsA && a != b)
+            std::memcpy(a, b, n);
+        return;
+    case Shape::Half:
+#ifdef VENTRO_MIX_SSE2
+        MixLoop(a, b, n, m_weight, MixHalf16);
+#else
+        MixLoop(a, b, n, m_weight, 0);
+#endif
+        return;
+    case Shape::NoTies:
+    case Shape::General:
+        if (m_weight.BaseIsA)
+            MixUniform<true>(a, b, n, m_weight, m_shape);
+        else
+            MixUniform<false>(a, b, n, m_weight, m_shape);
+        return;
+    }
+}
+
+void RowMixer::MixLevel(uint8_t* a, uint8_t level, size_t n) const
+{
+    uint8_t levels[256];
+    std::memset(levels, level, sizeof levels);
+    for (size_t i = 0; i < n; i += sizeof levels)
+        Mix(a + i, levels, std::min(sizeof levels, n - i));
+}
+
+ColumnMixer::ColumnMixer(const std::vector<uint16_t>& byteWeights)
+{
+    const size_t n = byteWeights.size();
+    m_weights.resize(n);
+    m_negM.resize(n);
+    m_baseIsB.resize(n);
+    enum { Keep, Copy, Mixed };
+    auto kindAt = [&](size_t i) { return m_weights[i].M >= BaseOnlyBelow ? Mixed : m_weights[i].BaseIsA ? Keep : Copy; };
+    for (size_t i = 0; i < n; ++i) {
+        m_weights[i] = SplitWeight(byteWeights[i]);
+        m_negM[i] = int16_t(-int32_t(m_weights[i].M));
+        m_baseIsB[i] = int16_t(m_weights[i].BaseIsA ? 0 : -1);
+    }
+    for (size_t start = 0; start < n;) {
+        size_t end = start + 1;
+        while (end < n && kindAt(end) == kindAt(start))
+            ++end;
+        if (kindAt(start) != Keep)
+            m_runs.push_back({ start, end, kindAt(start) == Copy });
+        start = end;
+    }
+}
+
+void ColumnMixer::Mix(uint8_t* __restrict a, const uint8_t* __restrict b) const
+{
+    for (const Run& run : m_runs) {
+        if (run.Copy) {
+            std::memmove(a + run.Start, b + run.Start, run.End - run.Start);
+            continue;
+        }
+        size_t i = run.Start;
+#ifdef VENTRO_MIX_SSE2
+        const int16_t* negM = m_negM.data();
+        const int16_t* baseIsB = m_baseIsB.data();
+        for (; i + 16 <= run.End; i += 16)
+            Store(a + i,
+                MixPerLane16(Load(a + i), Load(b + i), Load(negM + i), Load(negM + i + 8), Load(baseIsB + i),
+                    Load(baseIsB + i + 8)));
+#endif
+        for (; i < run.End; ++i)
+            a[i] = MixOne(a[i], b[i], m_weights[i]);
+    }
+}
+
+} // namespace ventro
