@@ -53,8 +53,15 @@ else()
 endif()
 find_package(nlohmann_json 3 QUIET)
 if(NOT nlohmann_json_FOUND)
+  # The cross build sees the header-only library through a folder of its own:
+  # adding /usr/include itself would mix the host's C headers into it.
+  set(json_include ${CMAKE_BINARY_DIR}/json-include)
+  file(MAKE_DIRECTORY ${json_include})
+  if(NOT EXISTS ${json_include}/nlohmann)
+    file(CREATE_LINK /usr/include/nlohmann ${json_include}/nlohmann SYMBOLIC)
+  endif()
   add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED GLOBAL)
-  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES INTERFACE_INCLUDE_DIRECTORIES /usr/include)
+  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${json_include})
 endif()
 
 if(VENTRO_TESTS AND NOT VENTRO_FUZZ)
