@@ -33,10 +33,10 @@ run: win
 test: native win
 	@tools/test-session.sh $(NATIVE) $(WIN)
 
-bench: setup
+bench: host-tools
 	@cmake -S . -B $(BENCH) -DVENTRO_BENCH=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH) -j$(JOBS)
-	@tools/run-bench.sh $(BENCH)
+	@VENTRO_HOST_SKINTOOL=$(abspath $(NATIVE))/tools/skintool/skintool tools/run-bench.sh $(BENCH)
 
 fuzz: setup
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DVENTRO_FUZZ=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -21,7 +21,8 @@ done < <(find "$native" -type f -name '*_bench' -perm -u+x -print0 2>/dev/null |
 
 if [ "${VENTRO_SKIP_WINE_BENCH:-0}" != 1 ] && command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
   cmake -S "$root" -B "$win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DVENTRO_BENCH=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null &&
+    -DVENTRO_BENCH=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
+    -DVENTRO_HOST_SKINTOOL="${VENTRO_HOST_SKINTOOL:-}" >/dev/null &&
     cmake --build "$win" -j"${JOBS:-2}" >/dev/null || status=1
   while IFS= read -r -d '' prog; do
     echo "== $(basename "$prog") (Wine)"

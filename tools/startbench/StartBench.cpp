@@ -55,11 +55,22 @@ static double RunOnce(const std::wstring& exe)
     return double(now.QuadPart - start.QuadPart) * 1000.0 / double(freq.QuadPart);
 }
 
+static std::wstring Beside(const wchar_t* relative)
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + relative;
+}
+
 int wmain(int argc, wchar_t** argv)
 {
+    // Without arguments: the dialer of this build and the empty window beside us.
+    std::vector<std::wstring> programs(argv + 1, argv + argc);
+    if (programs.empty())
+        programs = { Beside(L"..\\..\\app\\VentroADSL.exe"), Beside(L"empty_window.exe") };
     int runs = 6;
-    for (int i = 1; i < argc; ++i) {
-        std::wstring exe = argv[i];
+    for (const std::wstring& exe : programs) {
         std::vector<double> times;
         for (int r = 0; r < runs; ++r)
             times.push_back(RunOnce(exe));
