@@ -140,18 +140,25 @@ void AddNoise(PixelView pic, int32_t amount, NoiseGenerator& random)
 {
     if (pic.IsEmpty() || amount <= 0)
         return;
-    int32_t half = amount / 2;
+    // The draws for a row go first into a buffer, one per byte, so that the
+    // generator's chain runs on its own and the adding vectorises. The
+    // generator is a local copy: written through the row pointer, its state
+    // would otherwise be stored and reloaded for every pixel.
+    NoiseGenerator local = random;
+    const int32_t half = amount / 2, w = pic.Width();
+    const size_t n = RowBytes(pic);
+    std::vector<int16_t> noise(n);
     for (int32_t y = 0; y < pic.Height(); ++y) {
-        uint8_t* p = pic.RowUnchecked(y);
-        for (int32_t x = 0; x < pic.Width(); ++x) {
-            int32_t d = int32_t(random.Below(uint32_t(amount))) - half;
-            int32_t r = p[x * 3 + 2] + d, g = p[x * 3 + 1] + d, b = p[x * 3] + d;
-            ClampChannels(r, g, b);
-            p[x * 3] = uint8_t(b);
-            p[x * 3 + 1] = uint8_t(g);
-            p[x * 3 + 2] = uint8_t(r);
+        for (int32_t x = 0; x < w; ++x) {
+            int16_t d = int16_t(int32_t(local.Below(uint32_t(amount))) - half);
+            noise[size_t(x) * 3] = noise[size_t(x) * 3 + 1] = noise[size_t(x) * 3 + 2] = d;
         }
+        uint8_t* __restrict p = pic.RowUnchecked(y);
+        const int16_t* __restrict d = noise.data();
+        for (size_t i = 0; i < n; ++i)
+            p[i] = uint8_t(std::clamp(int32_t(p[i]) + d[i], 0, 255));
     }
+    random = local;
 }
 
 void SplitBlur(PixelView pic, int32_t amount)

@@ -134,11 +134,15 @@ void MixUniform(uint8_t* a, const uint8_t* b, size_t n, MixWeight w, RowMixer::S
     const __m128i negM = _mm_set1_epi16(int16_t(-int32_t(w.M)));
     if (shape == RowMixer::Shape::NoTies)
         MixLoop(a, b, n, w, [negM](__m128i va, __m128i vb) {
-            return MixUniform16<BaseIsA>(va, vb, negM, MixLanesNoTies);
+            return MixUniform16<BaseIsA>(va, vb, negM, [](__m128i base, __m128i e, __m128i m) {
+                return MixLanesNoTies(base, e, m);
+            });
         });
     else
         MixLoop(a, b, n, w, [negM](__m128i va, __m128i vb) {
-            return MixUniform16<BaseIsA>(va, vb, negM, MixLanesGeneral);
+            return MixUniform16<BaseIsA>(va, vb, negM, [](__m128i base, __m128i e, __m128i m) {
+                return MixLanesGeneral(base, e, m);
+            });
         });
 #else
     (void)shape;
