@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -114,39 +115,60 @@ inline __m128i Load(const void* p) { return _mm_loadu_si128(static_cast<const __
 inline void Store(void* p, __m128i v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
 #endif
 
-// a[i] = kernel(a[i], b[i]) 16 bytes at a time, the rest one by one.
-template <class Kernel>
-void MixLoop(uint8_t* __restrict a, const uint8_t* __restrict b, size_t n, MixWeight w, [[maybe_unused]] Kernel kernel)
+// Where the second picture's bytes come from: a row, or one level for all.
+struct SecondRow {
+    const uint8_t* Bytes;
+    uint8_t Level;
+};
+
+// a[i] = kernel(a[i], b[i]) 16 bytes at a time, the rest one by one. With a
+// level, its vector is loop-invariant and the compiler hoists its unpacking.
+template <bool IsLevel, class Kernel>
+void MixLoop(uint8_t* __restrict a, SecondRow b, size_t n, MixWeight w, [[maybe_unused]] Kernel kernel)
 {
+    const uint8_t* __restrict bytes = b.Bytes;
     size_t i = 0;
 #ifdef VENTRO_MIX_SSE2
+    const __m128i level = _mm_set1_epi8(char(b.Level));
     for (; i + 16 <= n; i += 16)
-        Store(a + i, kernel(Load(a + i), Load(b + i)));
+        Store(a + i, kernel(Load(a + i), IsLevel ? level : Load(bytes + i)));
 #endif
     for (; i < n; ++i)
-        a[i] = MixOne(a[i], b[i], w);
+        a[i] = MixOne(a[i], IsLevel ? b.Level : bytes[i], w);
 }
 
-template <bool BaseIsA>
-void MixUniform(uint8_t* a, const uint8_t* b, size_t n, MixWeight w, RowMixer::Shape shape)
+template <bool IsLevel>
+void MixShaped(uint8_t* a, SecondRow b, size_t n, MixWeight w, RowMixer::Shape shape)
 {
+    using Shape = RowMixer::Shape;
+    if (shape == Shape::Base) {
+        if (w.BaseIsA)
+            return;
+        if (IsLevel)
+            std::memset(a, b.Level, n);
+        else if (a != b.Bytes)
+            std::memcpy(a, b.Bytes, n);
+        return;
+    }
 #ifdef VENTRO_MIX_SSE2
     const __m128i negM = _mm_set1_epi16(int16_t(-int32_t(w.M)));
-    if (shape == RowMixer::Shape::NoTies)
-        MixLoop(a, b, n, w, [negM](__m128i va, __m128i vb) {
-            return MixUniform16<BaseIsA>(va, vb, negM, [](__m128i base, __m128i e, __m128i m) {
-                return MixLanesNoTies(base, e, m);
-            });
+    auto uniform = [&](auto baseIsA, auto lanes) {
+        MixLoop<IsLevel>(a, b, n, w, [negM, lanes](__m128i va, __m128i vb) {
+            return MixUniform16<decltype(baseIsA)::value>(va, vb, negM, lanes);
         });
+    };
+    auto general = [](__m128i base, __m128i e, __m128i m) { return MixLanesGeneral(base, e, m); };
+    auto noTies = [](__m128i base, __m128i e, __m128i m) { return MixLanesNoTies(base, e, m); };
+    using AIsBase = std::true_type;
+    using BIsBase = std::false_type;
+    if (shape == Shape::Half)
+        MixLoop<IsLevel>(a, b, n, w, [](__m128i va, __m128i vb) { return MixHalf16(va, vb); });
+    else if (shape == Shape::NoTies)
+        w.BaseIsA ? uniform(AIsBase(), noTies) : uniform(BIsBase(), noTies);
     else
-        MixLoop(a, b, n, w, [negM](__m128i va, __m128i vb) {
-            return MixUniform16<BaseIsA>(va, vb, negM, [](__m128i base, __m128i e, __m128i m) {
-                return MixLanesGeneral(base, e, m);
-            });
-        });
+        w.BaseIsA ? uniform(AIsBase(), general) : uniform(BIsBase(), general);
 #else
-    (void)shape;
-    MixLoop(a, b, n, w, 0);
+    MixLoop<IsLevel>(a, b, n, w, 0);
 #endif
 }
 
@@ -196,34 +218,12 @@ RowMixer::RowMixer(uint16_t wa) : m_weight(SplitWeight(wa)), m_shape(Shape::NoTi
 
 void RowMixer::Mix(uint8_t* a, const uint8_t* b, size_t n) const
 {
-    switch (m_shape) {
-    case Shape::Base:
-        if (!m_weight.BaseIsA && a != b)
-            std::memcpy(a, b, n);
-        return;
-    case Shape::Half:
-#ifdef VENTRO_MIX_SSE2
-        MixLoop(a, b, n, m_weight, MixHalf16);
-#else
-        MixLoop(a, b, n, m_weight, 0);
-#endif
-        return;
-    case Shape::NoTies:
-    case Shape::General:
-        if (m_weight.BaseIsA)
-            MixUniform<true>(a, b, n, m_weight, m_shape);
-        else
-            MixUniform<false>(a, b, n, m_weight, m_shape);
-        return;
-    }
+    MixShaped<false>(a, { b, 0 }, n, m_weight, m_shape);
 }
 
 void RowMixer::MixLevel(uint8_t* a, uint8_t level, size_t n) const
 {
-    uint8_t levels[256];
-    std::memset(levels, level, sizeof levels);
-    for (size_t i = 0; i < n; i += sizeof levels)
-        Mix(a + i, levels, std::min(sizeof levels, n - i));
+    MixShaped<true>(a, { nullptr, level }, n, m_weight, m_shape);
 }
 
 ColumnMixer::ColumnMixer(const std::vector<uint16_t>& byteWeights)
