@@ -39,6 +39,7 @@ bench: host-tools
 	@VENTRO_HOST_SKINTOOL=$(abspath $(NATIVE))/tools/skintool/skintool tools/run-bench.sh $(BENCH)
 
 fuzz: setup
+	@fuzz/fetch-zlib.sh
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DVENTRO_FUZZ=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ) -j$(JOBS)
 
