@@ -51,19 +51,24 @@ inline uint8_t RoundFixed(uint32_t q)
 uint32_t FracOf(int32_t e, uint16_t m) { return uint32_t(-e * int32_t(m)) & FixedMask; }
 
 #ifdef VENTRO_MIX_SSE2
+// Rounds eight values whole + frac / 2^16 (whole < 256) as RoundFixed does:
+// up when frac >= 32897, or >= 32640 (the tie window) for an odd whole, so
+// the threshold is 32897 - 257 * odd. Bits 0 and 8 of whole * 257 are both
+// the parity.
+inline __m128i RoundLanes(__m128i whole, __m128i frac)
+{
+    __m128i odd257 = _mm_and_si128(_mm_mullo_epi16(whole, _mm_set1_epi16(257)), _mm_set1_epi16(0x101));
+    __m128i threshold = _mm_sub_epi16(_mm_set1_epi16(int16_t(TieHigh + 1)), odd257);
+    __m128i up = _mm_cmpeq_epi16(_mm_subs_epu16(threshold, frac), _mm_setzero_si128());
+    return _mm_sub_epi16(whole, up);
+}
+
 // Eight exact mixes in 16-bit lanes. negM holds -m (m = 2^15 wraps to -2^15,
 // still exact); e = base - other, so e * negM = (other - base) * m.
 inline __m128i MixLanesGeneral(__m128i base, __m128i e, __m128i negM)
 {
     __m128i frac = _mm_mullo_epi16(e, negM);
-    __m128i whole = _mm_add_epi16(base, _mm_mulhi_epi16(e, negM));
-    // Round up when frac >= 32897, or >= 32640 (the tie window) for an odd
-    // whole: the threshold is 32897 - 257 * odd. Bits 0 and 8 of whole * 257
-    // are both the parity, as whole < 256.
-    __m128i odd257 = _mm_and_si128(_mm_mullo_epi16(whole, _mm_set1_epi16(257)), _mm_set1_epi16(0x101));
-    __m128i threshold = _mm_sub_epi16(_mm_set1_epi16(int16_t(TieHigh + 1)), odd257);
-    __m128i up = _mm_cmpeq_epi16(_mm_subs_epu16(threshold, frac), _mm_setzero_si128());
-    return _mm_sub_epi16(whole, up);
+    return RoundLanes(_mm_add_epi16(base, _mm_mulhi_epi16(e, negM)), frac);
 }
 
 // The same where no fraction lies in the tie window: round half up.
@@ -94,20 +99,20 @@ inline __m128i MixHalf16(__m128i a, __m128i b)
     return _mm_sub_epi8(avg, down);
 }
 
-// Per-lane weights: baseIsB is all ones where b is the base.
-inline __m128i MixPerLane16(__m128i a, __m128i b, __m128i negMLo, __m128i negMHi, __m128i baseIsBLo,
-    __m128i baseIsBHi)
+// Per-lane weights wa for a, as q = 2^16 * b + (a - b) * wa, which holds for
+// every weight pair (wa = 0 gives 2^16 * b instead of 65535 * b, rounding to b
+// alike). The signed multiply reads a weight of 2^15 or more as wa - 2^16, so
+// a - b is added back to the high half there (waHigh all ones).
+inline __m128i MixPerLane16(__m128i a, __m128i b, __m128i waLo, __m128i waHi, __m128i waHighLo, __m128i waHighHi)
 {
     const __m128i zero = _mm_setzero_si128();
-    auto half = [](__m128i a16, __m128i b16, __m128i negM, __m128i baseIsB) {
-        // e = base - other: a - b, negated where b is the base.
+    auto half = [](__m128i a16, __m128i b16, __m128i wa, __m128i waHigh) {
         __m128i d = _mm_sub_epi16(a16, b16);
-        __m128i base = _mm_sub_epi16(a16, _mm_and_si128(d, baseIsB));
-        __m128i e = _mm_sub_epi16(_mm_xor_si128(d, baseIsB), baseIsB);
-        return MixLanesGeneral(base, e, negM);
+        __m128i whole = _mm_add_epi16(_mm_add_epi16(b16, _mm_mulhi_epi16(d, wa)), _mm_and_si128(d, waHigh));
+        return RoundLanes(whole, _mm_mullo_epi16(d, wa));
     };
-    __m128i lo = half(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), negMLo, baseIsBLo);
-    __m128i hi = half(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), negMHi, baseIsBHi);
+    __m128i lo = half(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), waLo, waHighLo);
+    __m128i hi = half(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), waHi, waHighHi);
     return _mm_packus_epi16(lo, hi);
 }
 
@@ -230,14 +235,14 @@ ColumnMixer::ColumnMixer(const std::vector<uint16_t>& byteWeights)
 {
     const size_t n = byteWeights.size();
     m_weights.resize(n);
-    m_negM.resize(n);
-    m_baseIsB.resize(n);
+    m_wa.resize(n);
+    m_waHigh.resize(n);
     enum { Keep, Copy, Mixed };
     auto kindAt = [&](size_t i) { return m_weights[i].M >= BaseOnlyBelow ? Mixed : m_weights[i].BaseIsA ? Keep : Copy; };
     for (size_t i = 0; i < n; ++i) {
         m_weights[i] = SplitWeight(byteWeights[i]);
-        m_negM[i] = int16_t(-int32_t(m_weights[i].M));
-        m_baseIsB[i] = int16_t(m_weights[i].BaseIsA ? 0 : -1);
+        m_wa[i] = int16_t(byteWeights[i]);
+        m_waHigh[i] = int16_t(byteWeights[i] >= FixedHalf ? -1 : 0);
     }
     for (size_t start = 0; start < n;) {
         size_t end = start + 1;
@@ -258,12 +263,12 @@ void ColumnMixer::Mix(uint8_t* __restrict a, const uint8_t* __restrict b) const
         }
         size_t i = run.Start;
 #ifdef VENTRO_MIX_SSE2
-        const int16_t* negM = m_negM.data();
-        const int16_t* baseIsB = m_baseIsB.data();
+        const int16_t* wa = m_wa.data();
+        const int16_t* waHigh = m_waHigh.data();
         for (; i + 16 <= run.End; i += 16)
             Store(a + i,
-                MixPerLane16(Load(a + i), Load(b + i), Load(negM + i), Load(negM + i + 8), Load(baseIsB + i),
-                    Load(baseIsB + i + 8)));
+                MixPerLane16(Load(a + i), Load(b + i), Load(wa + i), Load(wa + i + 8), Load(waHigh + i),
+                    Load(waHigh + i + 8)));
 #endif
         for (; i < run.End; ++i)
             a[i] = MixOne(a[i], b[i], m_weights[i]);

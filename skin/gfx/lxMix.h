@@ -59,7 +59,7 @@ private:
     };
     std::vector<Run> m_runs;
     std::vector<MixWeight> m_weights;
-    std::vector<int16_t> m_negM, m_baseIsB;
+    std::vector<int16_t> m_wa, m_waHigh; // the weights in the vector loop's form
 };
 
 } // namespace ventro
