@@ -55,6 +55,10 @@ void RegisterAll()
         Register("Invert", s, [](PixelView a, PixelView) { Invert(a); });
         Register("Brightness", s, [](PixelView a, PixelView) { Brightness(a, 0.5); });
         Register("Darkness", s, [](PixelView a, PixelView) { Darkness(a, 0.3); });
+        // Amounts whose mixes have ties, beside the engine's (which for
+        // brightness are exact halves and for the blend tie-free).
+        Register("BrightnessAt0.3", s, [](PixelView a, PixelView) { Brightness(a, 0.3); });
+        Register("MorphBlendAt0.3", s, [](PixelView a, PixelView b) { MorphBlend(a, b, 0.3); });
         Register("GrayScale", s, [](PixelView a, PixelView) { GrayScale(a); });
         Register("AddNoise", s, [](PixelView a, PixelView) {
             static NoiseGenerator random(1);
