@@ -64,27 +64,53 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
+void TMemIniFile::AddLine(Section*& current, std::string_view raw)
+{
+    std::string_view line = Trim(raw);
+    if (line.empty() || line[0] == ';')
+        return;
+    if (line.front() == '[' && line.back() == ']') {
+        current = &AddSection(Trim(line.substr(1, line.size() - 2)));
+        return;
+    }
+    if (!current)
+        return;
+    size_t eq = line.find('=');
+    std::string_view key = eq == std::string_view::npos ? line : Trim(line.substr(0, eq));
+    std::string_view value = eq == std::string_view::npos ? std::string_view() : Trim(line.substr(eq + 1));
+    Entry& entry = current->Entries.emplace_back(Entry { std::string(key), std::string(value) });
+    current->Index.emplace(entry.Key, current->Entries.size() - 1);
+}
+
 void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
 {
     m_sections.clear();
     m_index.clear();
     Section* current = nullptr;
-    for (const std::string& raw : lines) {
-        std::string_view line = Trim(raw);
-        if (line.empty() || line[0] == ';')
-            continue;
-        if (line.front() == '[' && line.back() == ']') {
-            current = &AddSection(Trim(line.substr(1, line.size() - 2)));
-            continue;
+    for (const std::string& raw : lines)
+        AddLine(current, raw);
+}
+
+void TMemIniFile::SetText(std::string_view text)
+{
+    m_sections.clear();
+    m_index.clear();
+    Section* current = nullptr;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            AddLine(current, text.substr(start, i - start));
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            start = ++i;
+        } else {
+            ++i;
         }
-        if (!current)
-            continue;
-        size_t eq = line.find('=');
-        std::string_view key = eq == std::string_view::npos ? line : Trim(line.substr(0, eq));
-        std::string_view value = eq == std::string_view::npos ? std::string_view() : Trim(line.substr(eq + 1));
-        current->Index.emplace(std::string(key), current->Entries.size());
-        current->Entries.push_back({ std::string(key), std::string(value) });
     }
+    if (start < text.size())
+        AddLine(current, text.substr(start));
 }
 
 std::vector<std::string> TMemIniFile::GetStrings() const
@@ -93,8 +119,8 @@ std::vector<std::string> TMemIniFile::GetStrings() const
     for (size_t i = 0; i < m_sections.size(); ++i) {
         if (i > 0)
             lines.emplace_back();
-        lines.push_back("[" + m_sections[i].Name + "]");
-        for (const Entry& e : m_sections[i].Entries)
+        lines.push_back("[" + m_sections[i]->Name + "]");
+        for (const Entry& e : m_sections[i]->Entries)
             lines.push_back(e.Key + "=" + e.Value);
     }
     return lines;
@@ -103,7 +129,7 @@ std::vector<std::string> TMemIniFile::GetStrings() const
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const
 {
     auto it = m_index.find(name);
-    return it == m_index.end() ? nullptr : &m_sections[it->second];
+    return it == m_index.end() ? nullptr : m_sections[it->second].get();
 }
 
 TMemIniFile::Section& TMemIniFile::AddSection(std::string_view name)
@@ -111,8 +137,8 @@ TMemIniFile::Section& TMemIniFile::AddSection(std::string_view name)
     if (const Section* found = FindSection(name))
         return const_cast<Section&>(*found);
     m_index.emplace(std::string(name), m_sections.size());
-    m_sections.push_back({ std::string(name), {}, {} });
-    return m_sections.back();
+    m_sections.push_back(std::make_unique<Section>(Section { std::string(name), {}, {} }));
+    return *m_sections.back();
 }
 
 bool TMemIniFile::SectionExists(std::string_view section) const
@@ -143,8 +169,8 @@ std::string TMemIniFile::ReadString(std::string_view section, std::string_view k
 std::vector<std::string> TMemIniFile::ReadSections() const
 {
     std::vector<std::string> names;
-    for (const Section& s : m_sections)
-        names.push_back(s.Name);
+    for (const auto& s : m_sections)
+        names.push_back(s->Name);
     return names;
 }
 
@@ -160,12 +186,13 @@ std::vector<std::string> TMemIniFile::ReadSection(std::string_view section) cons
 void TMemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     Section& s = AddSection(section);
-    auto [it, added] = s.Index.emplace(std::string(key), s.Entries.size());
-    if (!added) {
+    auto it = s.Index.find(key);
+    if (it != s.Index.end()) {
         s.Entries[it->second].Value = std::string(value);
         return;
     }
-    s.Entries.push_back({ std::string(key), std::string(value) });
+    Entry& entry = s.Entries.emplace_back(Entry { std::string(key), std::string(value) });
+    s.Index.emplace(entry.Key, s.Entries.size() - 1);
 }
 
 void TMemIniFile::EraseSection(std::string_view section)
@@ -176,7 +203,7 @@ void TMemIniFile::EraseSection(std::string_view section)
     m_sections.erase(m_sections.begin() + long(it->second));
     m_index.clear();
     for (size_t i = 0; i < m_sections.size(); ++i)
-        m_index.emplace(std::string(m_sections[i].Name), i);
+        m_index.emplace(std::string(m_sections[i]->Name), i);
 }
 
 } // namespace ventro

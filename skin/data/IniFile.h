@@ -1,6 +1,8 @@
 // An in-memory INI definition: sections of key=value lines read from text,
 // looked up without regard to case, and written back as text.
 #pragma once
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,6 +29,7 @@ struct NameEqual {
     bool operator()(std::string_view a, std::string_view b) const;
 };
 using NameIndex = std::unordered_map<std::string, size_t, NameHash, NameEqual>;
+using NameViewIndex = std::unordered_map<std::string_view, size_t, NameHash, NameEqual>;
 
 class TMemIniFile {
 public:
@@ -34,6 +37,8 @@ public:
     explicit TMemIniFile(const std::vector<std::string>& lines) { SetStrings(lines); }
 
     void SetStrings(const std::vector<std::string>& lines);
+    // The same as SetStrings(SplitLines(text)), without the line list.
+    void SetText(std::string_view text);
     std::vector<std::string> GetStrings() const;
 
     bool SectionExists(std::string_view section) const;
@@ -54,13 +59,14 @@ private:
     };
     struct Section {
         std::string Name;
-        std::vector<Entry> Entries;
-        NameIndex Index;  // key -> first entry
+        std::deque<Entry> Entries;  // a deque: the index keeps views of the keys
+        NameViewIndex Index;        // key -> first entry
     };
     const Section* FindSection(std::string_view name) const;
     Section& AddSection(std::string_view name);
+    void AddLine(Section*& current, std::string_view raw);
 
-    std::vector<Section> m_sections;
+    std::vector<std::unique_ptr<Section>> m_sections;  // never moved: the index keeps views
     NameIndex m_index;  // name -> section
 };
 

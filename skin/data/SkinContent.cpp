@@ -101,7 +101,8 @@ void TlxSkinContent::LoadSkinStreamContent(SkinStreamContent&& content)
     MaskPicture = std::move(content.MaskPicture);
     for (Bitmap& bmp : content.ActivePictures)
         ActivePictures.push_back(std::move(bmp));
-    TMemIniFile ini(SplitLines(content.DefinitionText));
+    TMemIniFile ini;
+    ini.SetText(content.DefinitionText);
     ReadDefinition(ini);
 }
 

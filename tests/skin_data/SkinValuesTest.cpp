@@ -93,6 +93,20 @@ TEST(IniFile, SectionsAndKeysIgnoreCaseAndTheFirstDuplicateWins)
     EXPECT_EQ(ini.ReadSections().size(), 2u);
 }
 
+TEST(IniFile, ReadingTextDirectlyEqualsReadingItsLines)
+{
+    const char* text = "[A]\r\nk=1\rj = 2\n[b]\r\n;c\nx\n[a]\nk=late\nz=3";
+    TMemIniFile fromLines(SplitLines(text));
+    TMemIniFile fromText;
+    fromText.SetText(text);
+    EXPECT_EQ(fromText.GetStrings(), fromLines.GetStrings());
+    EXPECT_EQ(fromText.ReadString("a", "K", ""), "1");
+    for (int i = 0; i < 200; ++i)  // many sections and keys: lookups stay valid as storage grows
+        fromText.WriteString("s" + std::to_string(i), "key" + std::to_string(i), "v");
+    EXPECT_EQ(fromText.ReadString("S7", "KEY7", ""), "v");
+    EXPECT_EQ(fromText.ReadString("a", "z", ""), "3");
+}
+
 TEST(IniFile, LinesEndAtCrLfCrOrLf)
 {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string> { "a", "b", "c", "d" }));
