@@ -14,7 +14,10 @@
 // base and whose low half is q's fraction, eight of them per SSE2 instruction
 // pair. With one weight for all bytes, the 511 possible differences
 // other - base tell in advance whether any result can land in the tie window;
-// most weights never do, and then plain rounding half up is exact and cheaper.
+// many weights (the morph steps of 0.2 among them) never do, and then plain
+// rounding half up is exact and cheaper. Equal weights are a byte average.
+// Weights that differ per byte use the form 2^16 * b + (a - b) * wa instead,
+// which needs no choice of base per lane.
 #include "skin/gfx/lxMix.h"
 
 #include <algorithm>
