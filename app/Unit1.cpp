@@ -21,14 +21,19 @@ namespace {
 const TFontDesc SimSun13 { L"宋体", -13, ANSI_CHARSET, false, ClWindowText };
 const wchar_t* const Section = L"Main";
 
-PixelBuffer LoadBanner()
+std::span<const uint8_t> ResourceBytes(int id)
 {
-    HRSRC info = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BANNER), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HRSRC info = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
     HGLOBAL data = info ? LoadResource(nullptr, info) : nullptr;
     if (!data)
         return {};
-    auto* bytes = static_cast<const uint8_t*>(LockResource(data));
-    return DecodeJpeg({ bytes, SizeofResource(nullptr, info) });
+    return { static_cast<const uint8_t*>(LockResource(data)), SizeofResource(nullptr, info) };
+}
+
+PixelBuffer LoadBanner()
+{
+    auto bytes = ResourceBytes(IDR_BANNER);
+    return bytes.empty() ? PixelBuffer() : DecodeJpeg(bytes);
 }
 }
 
@@ -66,6 +71,15 @@ TForm1::TForm1(TComponent* owner)
     TrayIcon1->SetIconIndex(0);
     // Without a notification area the dialer still works: the refusal is reported, not fatal.
     Application().Guard([this] { TrayIcon1->SetVisible(true); });
+    lxSkinData1 = new TlxSkinData(this);
+    lxSkinData1->BeginReading();
+    lxSkinData1->SetSkinnableForm(true);
+    lxSkinData1->EnableSkinEffects = true;
+    lxSkinData1->SetSkinIndex(0);
+    lxCompressedStoredSkin1 = new TlxCompressedStoredSkin(this);
+    lxCompressedStoredSkin1->BeginReading();
+    auto skin = ResourceBytes(IDR_STOREDSKIN);
+    lxCompressedStoredSkin1->SetCompressedData(std::vector<uint8_t>(skin.begin(), skin.end()));
 
     // Created in tab order, so the dialog manager's Tab follows it.
     GroupBox1 = new TGroupBox(this, { nullptr, ids::GroupBox1, { 0, 223, 251, 317 }, L"日志" });

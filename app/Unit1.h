@@ -9,6 +9,7 @@
 #include "platform/Form.h"
 #include "platform/Handles.h"
 #include "platform/Timer.h"
+#include "skin/data/SkinComponents.h"
 #include "tray/TrayIcon.h"
 
 namespace ventro {
@@ -36,6 +37,10 @@ public:
     TDialUp* DialUp1;
     TTimer* Timer1;
     TTrayIcon* TrayIcon1;
+    // Carried with the window but, as the window defines them, not linked to
+    // one another: the stored skin is kept, never decoded or applied.
+    TlxSkinData* lxSkinData1;
+    TlxCompressedStoredSkin* lxCompressedStoredSkin1;
 
     void FormCreate();
     void FormActivate();

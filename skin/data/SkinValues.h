@@ -12,15 +12,11 @@
 #include <vector>
 
 #include "base/Color.h"
+#include "base/Exception.h"
 #include "base/Geometry.h"
 #include "skin/data/IniFile.h"
 
 namespace ventro {
-
-class EConvertError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A set of font styles: bold 1, italic 2, underline 4, strikeout 8.
 struct TFontStyles {

@@ -122,3 +122,21 @@ TEST_F(MainWindowState, CookieFolderComesFromTheShellFoldersKey)
         RegDeleteValueW(key, L"Cookies");
     RegCloseKey(key);
 }
+
+TEST_F(MainWindowState, TheStoredSkinIsCarriedButNeitherLinkedNorApplied)
+{
+    Create();
+    ASSERT_FALSE(form->lxCompressedStoredSkin1->IsEmpty());
+    EXPECT_EQ(form->lxSkinData1->CompressedStoredSkin(), nullptr);
+    EXPECT_TRUE(form->lxSkinData1->Empty);
+    EXPECT_TRUE(form->lxSkinData1->SkinnableForm());
+    EXPECT_EQ(form->lxSkinData1->SkinIndex(), 0);
+    // The carried data is a complete skin: applied to a skin data of our own
+    // it gives the window frame the main window's skin describes.
+    TComponent owner(nullptr);
+    auto* data = new TlxSkinData(&owner);
+    data->ApplyStoredSkin(*form->lxCompressedStoredSkin1);
+    EXPECT_FALSE(data->Empty);
+    EXPECT_EQ(data->Picture.Width(), 378);
+    EXPECT_EQ(data->Picture.Height(), 119);
+}
