@@ -78,9 +78,9 @@ void MixWithLevel(PixelView pic, uint8_t level, double amount)
 {
     if (pic.IsEmpty())
         return;
-    RowMixer mixer(MixComplement(MixFixed(amount)));
+    LevelMixer mixer(MixComplement(MixFixed(amount)), level);
     for (int32_t y = 0; y < pic.Height(); ++y)
-        mixer.MixLevel(pic.RowUnchecked(y), level, RowBytes(pic));
+        mixer.Mix(pic.RowUnchecked(y), RowBytes(pic));
 }
 
 } // namespace

@@ -44,6 +44,33 @@ private:
     Shape m_shape;
 };
 
+// Mixes rows with one level for the second picture, a[i] = MixOne(a[i],
+// level), as RowMixer::MixLevel does. Where a shorter rule gives the same 256
+// results, checked exhaustively when the mixer is made, that rule runs instead.
+class LevelMixer {
+public:
+    LevelMixer(uint16_t wa, uint8_t level);
+    void Mix(uint8_t* a, size_t n) const;
+
+    // The shorter rule: q = ((c << 8 | X) * K >> 16) + D in 16 bits, then
+    // (q + bit 8 of q) >> 8, which rounds q / 256 half up with a fraction of
+    // exactly 255/256 going to the even whole number.
+    struct ShortRule {
+        uint16_t K, D;
+        uint8_t X;
+        uint8_t Apply(uint8_t c) const;
+    };
+    bool UsesShortRule() const { return m_useShort; }
+    ShortRule Rule() const { return m_rule; }
+
+private:
+    RowMixer m_row;
+    uint8_t m_level;
+    bool m_useShort = false;
+    ShortRule m_rule {};
+    uint8_t m_table[256];
+};
+
 // Mixes rows whose bytes each have a weight of their own (a weight per
 // column, repeated for the three channels). Bytes whose result is always a's
 // are skipped and those whose result is always b's are copied.
