@@ -203,3 +203,77 @@ TEST_F(DialTest, ClosingDuringTheSequenceEndsTheProgram)
     EXPECT_TRUE(app->Close());
     EXPECT_EQ(app->ExitCode(), 0u);
 }
+
+namespace {
+
+// Points the current user's cookie folder at `folder` for one test. The shell
+// rewrites "Shell Folders" from "User Shell Folders", so both are set.
+class CookieFolderOverride {
+public:
+    explicit CookieFolderOverride(const std::wstring& folder)
+        : m_shell(L"Shell Folders", folder, REG_SZ)
+        , m_user(L"User Shell Folders", folder, REG_EXPAND_SZ)
+    {
+    }
+
+private:
+    class Value {
+    public:
+        Value(const std::wstring& key, const std::wstring& folder, DWORD type)
+        {
+            RegCreateKeyExW(HKEY_CURRENT_USER, (L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\" + key).c_str(), 0,
+                nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
+            DWORD size = sizeof(m_saved);
+            m_had = RegQueryValueExW(m_key, L"Cookies", nullptr, &m_type, reinterpret_cast<BYTE*>(m_saved), &size) == ERROR_SUCCESS;
+            m_size = size;
+            RegSetValueExW(m_key, L"Cookies", 0, type, reinterpret_cast<const BYTE*>(folder.c_str()),
+                DWORD((folder.size() + 1) * sizeof(wchar_t)));
+        }
+        Value(const Value&) = delete;
+        Value& operator=(const Value&) = delete;
+        ~Value()
+        {
+            if (m_had)
+                RegSetValueExW(m_key, L"Cookies", 0, m_type, reinterpret_cast<const BYTE*>(m_saved), m_size);
+            else
+                RegDeleteValueW(m_key, L"Cookies");
+            RegCloseKey(m_key);
+        }
+
+    private:
+        HKEY m_key = nullptr;
+        wchar_t m_saved[MAX_PATH] {};
+        DWORD m_size = 0;
+        DWORD m_type = REG_SZ;
+        bool m_had = false;
+    };
+    Value m_shell;
+    Value m_user;
+};
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+} // namespace
+
+TEST_F(DialTest, CookiesAreDeletedOnlyAfterASuccessfulDial)
+{
+    std::wstring cookies = folder.File(L"Cookies");
+    CreateDirectoryW(cookies.c_str(), nullptr);
+    WriteAnsiFile(cookies + L"\\user@site.txt", L"cookie");
+    WriteAnsiFile(cookies + L"\\index.dat", L"keep");
+    CookieFolderOverride override(cookies);
+
+    StartWithPhonebook(L"[宽带连接]\r\nStepDelayMs=30\r\nAcceptPassword=right\r\n", L"[Main]\r\ncookie=1\r\n");
+    TypeAccount(L"u", L"wrong");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(2));
+    EXPECT_EQ(LogLines()[1], DialError);
+    EXPECT_TRUE(Exists(cookies + L"\\user@site.txt")) << "a failed dial must clean nothing";
+
+    TypeAccount(L"u", L"right");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(4));
+    EXPECT_EQ(LogLines()[3].rfind(Connected, 0), 0u);
+    EXPECT_FALSE(Exists(cookies + L"\\user@site.txt"));
+    EXPECT_TRUE(Exists(cookies + L"\\index.dat"));
+}
