@@ -238,6 +238,25 @@ void MorphBlend(PixelView a, PixelView b, double k)
         mixer.Mix(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a));
 }
 
+
+// Weights for a centre gradient: 0 from `first` to `last`, growing by `step`
+// (at most to 1) outward from `first` down to 0 and from `last` up to the end.
+static std::vector<double> RampOutward(int32_t count, int32_t first, int32_t last, double step)
+{
+    std::vector<double> weights(size_t(count), 0.0);
+    double wa = 0;
+    for (int32_t i = first; i >= 0; --i) {
+        weights[size_t(i)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+    wa = 0;
+    for (int32_t i = last; i < count; ++i) {
+        weights[size_t(i)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+    return weights;
+}
+
 void MorphGradient(PixelView a, PixelView b, double k)
 {
     if (!SameSize(a, b))
@@ -250,18 +269,7 @@ void MorphGradient(PixelView a, PixelView b, double k)
         int32_t ramp = (w - band) / 2;
         double step = ramp == 0 ? 1.0 : 1.0 / ramp;
         int32_t h0 = std::max(0, w / 2 - band / 2), g = std::min(w - 1, w / 2 + band / 2);
-        std::vector<double> weights(size_t(w), 0.0);
-        double wa = 0;
-        for (int32_t x = h0; x >= 0; --x) {
-            weights[size_t(x)] = wa;
-            wa = std::min(1.0, wa + step);
-        }
-        wa = 0;
-        for (int32_t x = g; x < w; ++x) {
-            weights[size_t(x)] = wa;
-            wa = std::min(1.0, wa + step);
-        }
-        BlendColumns(a, b, weights);
+        BlendColumns(a, b, RampOutward(w, h0, g, step));
         return;
     }
     // Down: B fills the middle rows n..d; the ramp is one row shorter and a
@@ -270,17 +278,7 @@ void MorphGradient(PixelView a, PixelView b, double k)
     int32_t ramp = (h - 1 - band) / 2;
     double step = ramp == 0 ? 0.0 : 1.0 / ramp;
     int32_t n = std::max(0, h / 2 - band / 2), d = std::min(h - 1, h / 2 + band / 2);
-    std::vector<double> weights(size_t(h), 0.0);
-    double wa = 0;
-    for (int32_t y = n; y >= 0; --y) {
-        weights[size_t(y)] = wa;
-        wa = std::min(1.0, wa + step);
-    }
-    wa = 0;
-    for (int32_t y = d; y < h; ++y) {
-        weights[size_t(y)] = wa;
-        wa = std::min(1.0, wa + step);
-    }
+    const std::vector<double> weights = RampOutward(h, n, d, step);
     for (int32_t y = 0; y < h; ++y)
         RowMixer(MixFixed(weights[size_t(y)])).Mix(a.RowUnchecked(y), b.RowUnchecked(y), RowBytes(a));
 }
