@@ -194,7 +194,7 @@ void TForm::SetActiveControl(TWinControl* control)
 
 void TForm::Close()
 {
-    TCloseAction action = m_modal ? TCloseAction::caHide : TCloseAction::caHide;
+    TCloseAction action = TCloseAction::caHide;
     if (OnClose)
         OnClose(action);
     if (action == TCloseAction::caNone)

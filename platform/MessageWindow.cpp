@@ -1,6 +1,8 @@
 // Hidden handler windows.
 #include "platform/MessageWindow.h"
 
+#include "platform/Application.h"
+
 namespace ventro {
 
 static const wchar_t* RegisterMessageWindowClass()
@@ -46,7 +48,9 @@ LRESULT CALLBACK MessageWindow::WindowProc(HWND wnd, UINT message, WPARAM wParam
             if (self->m_handler(message, wParam, lParam, result))
                 return result;
         } catch (...) {
-            // Handlers report their own errors; nothing may cross the window procedure.
+            // Nothing may cross the window procedure: the error goes to the standard report.
+            Application().HandleCurrentException();
+            return 0;
         }
     }
     return DefWindowProcW(wnd, message, wParam, lParam);
