@@ -239,21 +239,25 @@ void MorphBlend(PixelView a, PixelView b, double k)
 }
 
 
-// Weights for a centre gradient: 0 from `first` to `last`, growing by `step`
-// (at most to 1) outward from `first` down to 0 and from `last` up to the end.
+// Writes weights growing by `step` (at most to 1) from 0 at `start`, walking
+// towards `end` (inclusive) in `direction` (+1 or -1); nothing when `start` is
+// already past `end`.
+static void FillRamp(std::vector<double>& weights, int32_t start, int32_t end, int32_t direction, double step)
+{
+    double wa = 0;
+    for (int32_t i = start; direction > 0 ? i <= end : i >= end; i += direction) {
+        weights[size_t(i)] = wa;
+        wa = std::min(1.0, wa + step);
+    }
+}
+
+// Weights for a centre gradient: 0 from `first` to `last`, growing outward
+// from `first` down to 0 and from `last` up to the end.
 static std::vector<double> RampOutward(int32_t count, int32_t first, int32_t last, double step)
 {
     std::vector<double> weights(size_t(count), 0.0);
-    double wa = 0;
-    for (int32_t i = first; i >= 0; --i) {
-        weights[size_t(i)] = wa;
-        wa = std::min(1.0, wa + step);
-    }
-    wa = 0;
-    for (int32_t i = last; i < count; ++i) {
-        weights[size_t(i)] = wa;
-        wa = std::min(1.0, wa + step);
-    }
+    FillRamp(weights, first, 0, -1, step);
+    FillRamp(weights, last, count - 1, +1, step);
     return weights;
 }
 
@@ -292,11 +296,7 @@ void MorphLeftGradient(PixelView a, PixelView b, double k)
     int32_t edge = std::min(std::max(RoundInt(w * k), 1), w - 1);
     double step = edge > 0 ? 1.0 / edge : 1.0;
     std::vector<double> weights(size_t(w), 1.0);
-    double wa = 0;
-    for (int32_t x = 0; x <= edge; ++x) {
-        weights[size_t(x)] = wa;
-        wa = std::min(1.0, wa + step);
-    }
+    FillRamp(weights, 0, edge, +1, step);
     BlendColumns(a, b, weights);
 }
 
@@ -309,11 +309,7 @@ void MorphRightGradient(PixelView a, PixelView b, double k)
     int32_t edge = std::min(std::max(w - RoundInt(w * k), 0), w - 1);
     double step = 1.0 / (w - edge);
     std::vector<double> weights(size_t(w), 1.0);
-    double wa = 0;
-    for (int32_t x = w - 1; x >= edge; --x) {
-        weights[size_t(x)] = wa;
-        wa = std::min(1.0, wa + step);
-    }
+    FillRamp(weights, w - 1, edge, -1, step);
     BlendColumns(a, b, weights);
 }
 
