@@ -5,8 +5,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     try {
         auto compressed = ventro::ReadPackedSkin({ data, size });
-        if (!compressed.empty())
-            ventro::FuzzLoadSkinStream(ventro::InflateBytes(compressed));
+        if (compressed.empty())
+            return 0;
+        if (auto inflated = ventro::FuzzInflate(compressed))
+            ventro::FuzzLoadSkinStream(*inflated);
     } catch (const std::exception&) {
     }
     return 0;

@@ -1,17 +1,42 @@
-// Fuzz target: a stored skin's compressed data (one bare zlib stream).
+// Fuzz target: a stored skin's compressed data (one bare zlib stream). The
+// whole-buffer inflater and the stream helper must agree on every input.
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
 #include "fuzz/SkinFuzzCommon.h"
 
-#include "skin/data/ZlibStream.h"
+namespace {
+
+std::optional<std::vector<uint8_t>> ViaStream(std::span<const uint8_t> bytes)
+{
+    try {
+        ventro::TMemoryStream source(bytes);
+        ventro::TMemoryStream destination;
+        ventro::DecompressStream(destination, source, ventro::FuzzInflateCap);
+        return std::move(destination.Bytes());
+    } catch (const ventro::EDecompressionError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    try {
-        ventro::FuzzLoadSkinStream(ventro::InflateBytes({ data, size }));
-    } catch (const std::exception&) {
+    std::span<const uint8_t> bytes(data, size);
+    std::optional<std::vector<uint8_t>> inflated = ventro::FuzzInflate(bytes);
+    if (inflated != ViaStream(bytes))
+        std::abort();
+    if (inflated) {
+        try {
+            ventro::FuzzLoadSkinStream(*inflated);
+        } catch (const std::exception&) {
+        }
     }
     // The stream wrapper's seeks on the same bytes: forward skip and rewind.
     try {
-        ventro::TMemoryStream source(std::span<const uint8_t>(data, size));
+        ventro::TMemoryStream source(bytes);
         ventro::TDecompressionStream z(source);
         z.Seek(100, ventro::SeekOrigin::Current);
         z.Seek(0, ventro::SeekOrigin::Beginning);

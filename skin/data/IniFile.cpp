@@ -2,6 +2,8 @@
 #include "skin/data/IniFile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace ventro {
 
@@ -18,27 +20,87 @@ std::string_view Trim(std::string_view s)
     return s.substr(b, e - b);
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+constexpr uint64_t Ones = 0x0101010101010101ull;
+constexpr uint64_t Highs = 0x8080808080808080ull;
 
+static_assert(std::endian::native == std::endian::little);
+
+// Up to eight bytes of s from offset i (unused high bytes zero).
+uint64_t LoadWord(std::string_view s, size_t i)
+{
+    uint64_t w = 0;
+    size_t n = s.size() - i;
+    if (n >= 8) {
+        std::memcpy(&w, s.data() + i, 8);
+    } else if (s.size() >= 8) {
+        std::memcpy(&w, s.data() + s.size() - 8, 8);
+        w >>= 8 * (8 - n);
+    } else {
+        for (size_t k = 0; k < n; ++k)
+            w |= uint64_t(uint8_t(s[i + k])) << (8 * k);
+    }
+    return w;
+}
+
+// Eight bytes of s from offset i with ASCII capitals made small. The sums
+// below stay inside each byte, so the eight bytes are tested at once.
+uint64_t LowerWord(std::string_view s, size_t i)
+{
+    uint64_t w = LoadWord(s, i);
+    uint64_t low7 = w & ~Highs;
+    uint64_t atLeastA = low7 + Ones * (0x80 - 'A');
+    uint64_t pastZ = low7 + Ones * (0x80 - 'Z' - 1);
+    uint64_t capitals = atLeastA & ~pastZ & ~w & Highs;
+    return w | (capitals >> 2);
+}
+
+uint64_t Mix(uint64_t x)
+{
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdull;
+    x ^= x >> 33;
+    return x;
+}
+
+uint64_t EntryHash(uint32_t section, std::string_view key)
+{
+    return Mix(NameHash(key) + (uint64_t(section) + 1) * 0x9E3779B97F4A7C15ull);
+}
+
+void InsertSlot(std::vector<uint32_t>& slots, uint64_t hash, uint32_t index)
+{
+    size_t mask = slots.size() - 1;
+    size_t i = size_t(hash) & mask;
+    while (slots[i] != 0)
+        i = (i + 1) & mask;
+    slots[i] = index + 1;
+}
+
+// A power of two at least twice count (and at least 16).
+size_t SlotCount(size_t count)
+{
+    size_t n = 16;
+    while (n < count * 2)
+        n *= 2;
+    return n;
+}
 
 } // namespace
 
-size_t NameHash::operator()(std::string_view s) const
+uint64_t NameHash(std::string_view name)
 {
-    size_t h = 1469598103934665603ull;
-    for (char c : s)
-        h = (h ^ uint8_t(Lower(c))) * 1099511628211ull;
+    uint64_t h = name.size();
+    for (size_t i = 0; i < name.size(); i += 8)
+        h = Mix(h ^ LowerWord(name, i)) + i;
     return h;
 }
-
-bool NameEqual::operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
 
 bool SameText(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
+    for (size_t i = 0; i < a.size(); i += 8)
+        if (LowerWord(a, i) != LowerWord(b, i))
             return false;
     return true;
 }
@@ -64,44 +126,65 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
-void TMemIniFile::AddLine(Section*& current, std::string_view raw)
+void TMemIniFile::Clear()
+{
+    m_text.clear();
+    m_written.clear();
+    m_sections.clear();
+    m_entries.clear();
+    m_sectionSlots.assign(SlotCount(0), 0);
+    m_entrySlots.assign(SlotCount(0), 0);
+}
+
+void TMemIniFile::ReadLine(uint32_t& current, std::string_view raw)
 {
     std::string_view line = Trim(raw);
     if (line.empty() || line[0] == ';')
         return;
     if (line.front() == '[' && line.back() == ']') {
-        current = &AddSection(Trim(line.substr(1, line.size() - 2)));
+        current = AddSection(Trim(line.substr(1, line.size() - 2)));
         return;
     }
-    if (!current)
+    if (current == NoSection)
         return;
     size_t eq = line.find('=');
-    std::string_view key = eq == std::string_view::npos ? line : Trim(line.substr(0, eq));
-    std::string_view value = eq == std::string_view::npos ? std::string_view() : Trim(line.substr(eq + 1));
-    Entry& entry = current->Entries.emplace_back(Entry { std::string(key), std::string(value) });
-    current->Index.emplace(entry.Key, current->Entries.size() - 1);
+    if (eq == std::string_view::npos)
+        AddEntry(current, line, {});
+    else
+        AddEntry(current, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
 }
 
 void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
 {
-    m_sections.clear();
-    m_index.clear();
-    Section* current = nullptr;
-    for (const std::string& raw : lines)
-        AddLine(current, raw);
+    Clear();
+    size_t total = 0;
+    for (const std::string& line : lines)
+        total += line.size();
+    m_text.reserve(total);
+    m_entries.reserve(lines.size());
+    for (const std::string& line : lines)
+        m_text.insert(m_text.end(), line.begin(), line.end());
+    uint32_t current = NoSection;
+    size_t offset = 0;
+    for (const std::string& line : lines) {
+        ReadLine(current, std::string_view(m_text.data() + offset, line.size()));
+        offset += line.size();
+    }
 }
 
-void TMemIniFile::SetText(std::string_view text)
+void TMemIniFile::SetText(std::string_view source)
 {
-    m_sections.clear();
-    m_index.clear();
-    Section* current = nullptr;
+    Clear();
+    m_text.assign(source.begin(), source.end());
+    std::string_view text(m_text.data(), m_text.size());
+    m_entries.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
+    uint32_t current = NoSection;
     size_t start = 0;
     size_t i = 0;
     while (i < text.size()) {
         char c = text[i];
         if (c == '\r' || c == '\n') {
-            AddLine(current, text.substr(start, i - start));
+            ReadLine(current, text.substr(start, i - start));
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
             start = ++i;
@@ -110,7 +193,7 @@ void TMemIniFile::SetText(std::string_view text)
         }
     }
     if (start < text.size())
-        AddLine(current, text.substr(start));
+        ReadLine(current, text.substr(start));
 }
 
 std::vector<std::string> TMemIniFile::GetStrings() const
@@ -119,91 +202,172 @@ std::vector<std::string> TMemIniFile::GetStrings() const
     for (size_t i = 0; i < m_sections.size(); ++i) {
         if (i > 0)
             lines.emplace_back();
-        lines.push_back("[" + m_sections[i]->Name + "]");
-        for (const Entry& e : m_sections[i]->Entries)
-            lines.push_back(e.Key + "=" + e.Value);
+        lines.push_back("[" + std::string(m_sections[i].Name) + "]");
+        for (uint32_t e : m_sections[i].Entries)
+            lines.push_back(std::string(m_entries[e].Key) + "=" + std::string(m_entries[e].Value));
     }
     return lines;
 }
 
-const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const
+uint32_t TMemIniFile::FindSectionIndex(std::string_view name, uint64_t hash) const
 {
-    auto it = m_index.find(name);
-    return it == m_index.end() ? nullptr : m_sections[it->second].get();
+    if (m_sectionSlots.empty())
+        return NoSection;
+    size_t mask = m_sectionSlots.size() - 1;
+    for (size_t i = size_t(hash) & mask; m_sectionSlots[i] != 0; i = (i + 1) & mask) {
+        const Section& s = m_sections[m_sectionSlots[i] - 1];
+        if (s.Hash == hash && SameText(s.Name, name))
+            return m_sectionSlots[i] - 1;
+    }
+    return NoSection;
 }
 
-TMemIniFile::Section& TMemIniFile::AddSection(std::string_view name)
+uint32_t TMemIniFile::AddSection(std::string_view name)
 {
-    if (const Section* found = FindSection(name))
-        return const_cast<Section&>(*found);
-    m_index.emplace(std::string(name), m_sections.size());
-    m_sections.push_back(std::make_unique<Section>(Section { std::string(name), {}, {} }));
-    return *m_sections.back();
+    uint64_t hash = NameHash(name);
+    uint32_t found = FindSectionIndex(name, hash);
+    if (found != NoSection)
+        return found;
+    m_sections.push_back(Section { name, hash, {} });
+    if (m_sectionSlots.size() < 2 * m_sections.size())
+        RebuildSlots();
+    else
+        InsertSlot(m_sectionSlots, hash, uint32_t(m_sections.size() - 1));
+    return uint32_t(m_sections.size() - 1);
+}
+
+TMemIniFile::Probe TMemIniFile::ProbeEntry(uint32_t section, std::string_view key, uint64_t hash) const
+{
+    if (section == NoSection || m_entrySlots.empty())
+        return { NoEntry, 0 };
+    size_t mask = m_entrySlots.size() - 1;
+    size_t i = size_t(hash) & mask;
+    for (; m_entrySlots[i] != 0; i = (i + 1) & mask) {
+        const Entry& e = m_entries[m_entrySlots[i] - 1];
+        if (e.Hash == hash && e.Section == section && SameText(e.Key, key))
+            return { m_entrySlots[i] - 1, i };
+    }
+    return { NoEntry, i };
+}
+
+uint32_t TMemIniFile::FindEntry(uint32_t section, std::string_view key) const
+{
+    return ProbeEntry(section, key, EntryHash(section, key)).Entry;
+}
+
+void TMemIniFile::AddEntry(uint32_t section, std::string_view key, std::string_view value)
+{
+    uint64_t hash = EntryHash(section, key);
+    Probe probe = ProbeEntry(section, key, hash);
+    bool first = probe.Entry == NoEntry;  // later duplicates are listed, but lookups find the first
+    uint32_t index = uint32_t(m_entries.size());
+    m_entries.push_back(Entry { section, first, hash, key, value });
+    m_sections[section].Entries.push_back(index);
+    if (!first)
+        return;
+    if (m_entrySlots.size() < 2 * m_entries.size())
+        RebuildSlots();
+    else
+        m_entrySlots[probe.FreeSlot] = index + 1;
+}
+
+void TMemIniFile::RebuildSlots()
+{
+    m_sectionSlots.assign(SlotCount(m_sections.size()), 0);
+    for (uint32_t i = 0; i < m_sections.size(); ++i)
+        InsertSlot(m_sectionSlots, m_sections[i].Hash, i);
+    m_entrySlots.assign(SlotCount(m_entries.size()), 0);
+    for (uint32_t i = 0; i < m_entries.size(); ++i)
+        if (m_entries[i].Indexed)
+            InsertSlot(m_entrySlots, m_entries[i].Hash, i);
+}
+
+std::string_view TMemIniFile::Keep(std::string_view text)
+{
+    return m_written.emplace_back(text);
 }
 
 bool TMemIniFile::SectionExists(std::string_view section) const
 {
-    return FindSection(section) != nullptr;
+    return FindSectionIndex(section, NameHash(section)) != NoSection;
 }
 
-const std::string* TMemIniFile::Find(std::string_view section, std::string_view key) const
+std::optional<std::string_view> TMemIniFile::Find(std::string_view section, std::string_view key) const
 {
-    const Section* s = FindSection(section);
-    if (!s)
-        return nullptr;
-    auto it = s->Index.find(key);
-    return it == s->Index.end() ? nullptr : &s->Entries[it->second].Value;
+    uint32_t e = FindEntry(FindSectionIndex(section, NameHash(section)), key);
+    if (e == NoEntry)
+        return std::nullopt;
+    return m_entries[e].Value;
 }
 
 bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) const
 {
-    return Find(section, key) != nullptr;
+    return Find(section, key).has_value();
 }
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const
 {
-    const std::string* v = Find(section, key);
-    return v ? *v : std::string(def);
+    return std::string(Find(section, key).value_or(def));
 }
 
 std::vector<std::string> TMemIniFile::ReadSections() const
 {
     std::vector<std::string> names;
-    for (const auto& s : m_sections)
-        names.push_back(s->Name);
+    for (const Section& s : m_sections)
+        names.emplace_back(s.Name);
     return names;
+}
+
+std::vector<std::string_view> TMemIniFile::SectionKeys(std::string_view section) const
+{
+    std::vector<std::string_view> keys;
+    uint32_t s = FindSectionIndex(section, NameHash(section));
+    if (s != NoSection)
+        for (uint32_t e : m_sections[s].Entries)
+            keys.push_back(m_entries[e].Key);
+    return keys;
 }
 
 std::vector<std::string> TMemIniFile::ReadSection(std::string_view section) const
 {
     std::vector<std::string> keys;
-    if (const Section* s = FindSection(section))
-        for (const Entry& e : s->Entries)
-            keys.push_back(e.Key);
+    for (std::string_view key : SectionKeys(section))
+        keys.emplace_back(key);
     return keys;
 }
 
 void TMemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    Section& s = AddSection(section);
-    auto it = s.Index.find(key);
-    if (it != s.Index.end()) {
-        s.Entries[it->second].Value = std::string(value);
+    uint32_t s = FindSectionIndex(section, NameHash(section));
+    if (s == NoSection)
+        s = AddSection(Keep(section));
+    uint32_t found = FindEntry(s, key);
+    if (found != NoEntry) {
+        m_entries[found].Value = Keep(value);
         return;
     }
-    Entry& entry = s.Entries.emplace_back(Entry { std::string(key), std::string(value) });
-    s.Index.emplace(entry.Key, s.Entries.size() - 1);
+    AddEntry(s, Keep(key), Keep(value));
 }
 
 void TMemIniFile::EraseSection(std::string_view section)
 {
-    auto it = m_index.find(section);
-    if (it == m_index.end())
+    uint32_t erased = FindSectionIndex(section, NameHash(section));
+    if (erased == NoSection)
         return;
-    m_sections.erase(m_sections.begin() + long(it->second));
-    m_index.clear();
-    for (size_t i = 0; i < m_sections.size(); ++i)
-        m_index.emplace(std::string(m_sections[i]->Name), i);
+    std::vector<Section> sections = std::move(m_sections);
+    std::vector<Entry> entries = std::move(m_entries);
+    m_sections.clear();
+    m_entries.clear();
+    sections.erase(sections.begin() + erased);
+    for (Section& s : sections) {
+        uint32_t index = uint32_t(m_sections.size());
+        m_sections.push_back(Section { s.Name, s.Hash, {} });
+        for (uint32_t e : s.Entries) {
+            m_sections.back().Entries.push_back(uint32_t(m_entries.size()));
+            m_entries.push_back(Entry { index, entries[e].Indexed, EntryHash(index, entries[e].Key), entries[e].Key, entries[e].Value });
+        }
+    }
+    RebuildSlots();
 }
 
 } // namespace ventro

@@ -183,9 +183,7 @@ void TlxSkinData::ApplyStoredSkin(const TlxCompressedStoredSkin& storedSkin)
             }
         }
     } guard { *this };
-    TMemoryStream stream;
-    storedSkin.UnpackTo(stream);
-    SkinStreamContent content = ReadSkinStream(stream.Span());
+    SkinStreamContent content = ReadSkinStream(InflateBytes(storedSkin.CompressedData()));
     if (content.Version > SkinStreamVersion)
         return;
     LoadSkinStreamContent(std::move(content));

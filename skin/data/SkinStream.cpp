@@ -128,11 +128,7 @@ size_t InflatedSizeHint(size_t compressedSize)
 
 std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed)
 {
-    TMemoryStream source(compressed);
-    TMemoryStream destination;
-    destination.Bytes().reserve(InflatedSizeHint(compressed.size()));
-    DecompressStream(destination, source);
-    return std::move(destination.Bytes());
+    return DecompressBuffer(compressed, InflatedSizeHint(compressed.size()));
 }
 
 bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out)

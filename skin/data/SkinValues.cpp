@@ -170,7 +170,7 @@ std::string FormatStdCommand(TlxStdCommand c) { return CommandWords.at(size_t(c)
 
 int32_t ReadIntegerValue(const TMemIniFile& ini, std::string_view section, std::string_view key, int32_t def)
 {
-    const std::string* v = ini.Find(section, key);
+    std::optional<std::string_view> v = ini.Find(section, key);
     return v ? StrToIntDef(*v, def) : def;
 }
 
@@ -181,13 +181,13 @@ bool ReadFlagValue(const TMemIniFile& ini, std::string_view section, std::string
 
 Rect ReadRectValue(const TMemIniFile& ini, std::string_view section, std::string_view key)
 {
-    const std::string* v = ini.Find(section, key);
+    std::optional<std::string_view> v = ini.Find(section, key);
     return v ? ParseRectValue(*v) : Rect {};
 }
 
 Point ReadPointValue(const TMemIniFile& ini, std::string_view section, std::string_view key)
 {
-    const std::string* v = ini.Find(section, key);
+    std::optional<std::string_view> v = ini.Find(section, key);
     return v ? ParsePointValue(*v) : Point {};
 }
 
@@ -195,7 +195,7 @@ std::vector<int32_t> ReadListIndexes(const TMemIniFile& ini, std::string_view se
 {
     int32_t count = ReadIntegerValue(ini, section, countKey, 0);
     std::vector<int32_t> indexes;
-    for (const std::string& key : ini.ReadSection(section)) {
+    for (std::string_view key : ini.SectionKeys(section)) {
         if (key.empty() || key.find_first_not_of("0123456789") != std::string::npos)
             continue;
         auto index = TryStrToInt(key);
@@ -222,7 +222,7 @@ std::vector<std::string> ReadNumberedList(const TMemIniFile& ini, std::string_vi
 namespace {
 std::string_view ValueOrDefault(const TMemIniFile& ini, std::string_view section, const char* key, const char* def, const char* kindDefault)
 {
-    const std::string* v = ini.Find(section, key);
+    std::optional<std::string_view> v = ini.Find(section, key);
     if (v)
         return *v;
     return def ? def : kindDefault;

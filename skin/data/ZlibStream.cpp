@@ -5,6 +5,8 @@
 #include <cstring>
 #include <zlib.h>
 
+#include "skin/data/Adler32.h"
+
 namespace ventro {
 
 struct ZlibState {
@@ -252,6 +254,88 @@ void DecompressStream(TStream& destination, TStream& source, int64_t maxOutput)
             throw EDecompressionError("compression error");
         destination.WriteBuffer(buffer, n);
     }
+}
+
+namespace {
+
+[[noreturn]] void CompressionError() { throw EDecompressionError("compression error"); }
+
+// An inflate state for raw deflate data that is always ended.
+class RawInflater {
+public:
+    RawInflater()
+    {
+        if (inflateInit2(&Z, -MAX_WBITS) != Z_OK)
+            CompressionError();
+    }
+    ~RawInflater() { inflateEnd(&Z); }
+    RawInflater(const RawInflater&) = delete;
+    RawInflater& operator=(const RawInflater&) = delete;
+
+    z_stream Z {};
+};
+
+// The two header bytes: deflate, a window of at most 32 KiB, the header check,
+// and no preset dictionary (which this reader cannot supply). Inflating the
+// data raw with the largest window then behaves as inflating the whole stream.
+void CheckZlibHeader(std::span<const uint8_t> in)
+{
+    if (in.size() < 2)
+        CompressionError();
+    uint8_t method = in[0];
+    uint8_t flags = in[1];
+    if ((method & 0x0F) != Z_DEFLATED || (method >> 4) > 7 || ((method << 8) | flags) % 31 != 0 || (flags & 0x20))
+        CompressionError();
+}
+
+} // namespace
+
+std::vector<uint8_t> DecompressBuffer(std::span<const uint8_t> compressed, size_t sizeHint, int64_t maxOutput)
+{
+    CheckZlibHeader(compressed);
+    // One byte beyond the cap tells an over-long stream from one that fits.
+    const size_t limit = size_t(std::max<int64_t>(maxOutput, 0)) + 1;
+    std::vector<uint8_t> out(std::clamp<size_t>(sizeHint, 1, limit));
+    RawInflater inflater;
+    z_stream& z = inflater.Z;
+    const uint8_t* in = compressed.data() + 2;
+    size_t inLeft = compressed.size() - 2;
+    size_t produced = 0;
+    for (;;) {
+        if (produced == out.size()) {
+            if (out.size() >= limit)
+                CompressionError();
+            out.resize(std::min(limit, out.size() * 2));
+        }
+        if (z.avail_in == 0 && inLeft > 0) {
+            z.next_in = const_cast<Bytef*>(in);
+            z.avail_in = uInt(std::min<size_t>(inLeft, 1u << 30));
+            in += z.avail_in;
+            inLeft -= z.avail_in;
+        }
+        uInt room = uInt(std::min<size_t>(out.size() - produced, 1u << 30));
+        uInt inBefore = z.avail_in;
+        z.next_out = out.data() + produced;
+        z.avail_out = room;
+        int code = inflate(&z, Z_NO_FLUSH);
+        produced += room - z.avail_out;
+        if (code == Z_STREAM_END)
+            break;
+        if ((code != Z_OK && code != Z_BUF_ERROR) || (z.avail_out == room && z.avail_in == inBefore))
+            CompressionError();
+    }
+    if (produced >= limit)
+        CompressionError();
+    // The checksum follows the deflate data, most significant byte first.
+    in -= z.avail_in;
+    inLeft += z.avail_in;
+    if (inLeft < 4)
+        CompressionError();
+    uint32_t stored = (uint32_t(in[0]) << 24) | (uint32_t(in[1]) << 16) | (uint32_t(in[2]) << 8) | in[3];
+    out.resize(produced);
+    if (Adler32(1, out) != stored)
+        CompressionError();
+    return out;
 }
 
 } // namespace ventro

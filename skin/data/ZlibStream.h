@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "skin/data/Stream.h"
 
@@ -82,5 +84,12 @@ void CompressStream(TStream& source, TStream& destination);
 // Rewinds source and appends its inflated bytes to destination; more than
 // maxOutput inflated bytes raise EDecompressionError.
 void DecompressStream(TStream& destination, TStream& source, int64_t maxOutput = MaxInflatedSize);
+
+// Inflates a whole zlib stream held in memory, with the same outcome as
+// DecompressStream over it: the inflated bytes, or EDecompressionError for a
+// bad header, a preset dictionary, damaged or missing data, a wrong checksum
+// or more than maxOutput bytes. Inflates straight into the result (sized first
+// by sizeHint) and checks the checksum itself, sixteen bytes at a time.
+std::vector<uint8_t> DecompressBuffer(std::span<const uint8_t> compressed, size_t sizeHint, int64_t maxOutput = MaxInflatedSize);
 
 } // namespace ventro

@@ -182,8 +182,9 @@ TEST(SkinRecords, EveryControlClassWritesWhatItReads)
         reread->SaveToIni(written);
         for (const std::string& key : changed.ReadSection("sec")) {
             bool zeroedByUpDown = std::string(word) == "updown" && (key.find("point") != std::string::npos || key == "clientrect");
-            if (!zeroedByUpDown)
+            if (!zeroedByUpDown) {
                 EXPECT_EQ(written.ReadString("sec", key, "?"), changed.ReadString("sec", key, "!")) << word << "." << key;
+            }
         }
         EXPECT_STREQ(reread->ClassName(), record->ClassName());
     }

@@ -107,6 +107,39 @@ TEST(IniFile, ReadingTextDirectlyEqualsReadingItsLines)
     EXPECT_EQ(fromText.ReadString("a", "z", ""), "3");
 }
 
+TEST(IniFile, OnlyAsciiLettersIgnoreCase)
+{
+    EXPECT_TRUE(SameText("SkinControlsList", "skincontrolslist"));
+    EXPECT_FALSE(SameText("skincontrolslisT", "skincontrolslist2"));
+    EXPECT_FALSE(SameText("skincontrolsliss", "skincontrolslist"));  // differs in the last of 16 bytes
+    EXPECT_FALSE(SameText("@[", "`{"));                              // neighbours of the letters
+    EXPECT_FALSE(SameText("\xC0\xB0\xA1", "\xE0\xB0\xA1"));           // high bytes stay as they are
+    EXPECT_TRUE(SameText("\xB0\xA1" "Ab", "\xB0\xA1" "aB"));
+    EXPECT_EQ(NameHash("CloseButton.Normal"), NameHash("closebutton.normal"));
+    TMemIniFile ini(SplitLines("[\xB0\xA1Sec]\nLongKeyName_01=a\nlongkeyname_01=b\n\xC0=c"));
+    EXPECT_EQ(ini.ReadString("\xB0\xA1sEC", "LONGKEYNAME_01", ""), "a");
+    EXPECT_EQ(ini.ReadString("\xB0\xA1sec", "\xE0", "none"), "none");
+}
+
+TEST(IniFile, ManyKeysKeepTheFirstOfDuplicatesAndSurviveAMove)
+{
+    std::string text = "[s]\n";
+    for (int i = 0; i < 3000; ++i)
+        text += "k" + std::to_string(i % 1000) + "=" + std::to_string(i) + "\n";
+    TMemIniFile ini;
+    ini.SetText(text);
+    EXPECT_EQ(ini.ReadString("S", "K999", ""), "999");
+    EXPECT_EQ(ini.ReadSection("s").size(), 3000u);
+    ini.WriteString("s", "k5", "five");
+    ini.EraseSection("other");
+    TMemIniFile moved = std::move(ini);
+    EXPECT_EQ(moved.ReadString("s", "k5", ""), "five");
+    EXPECT_EQ(moved.ReadString("s", "k6", ""), "6");
+    moved.WriteString("t", "a", "1");
+    moved.EraseSection("s");
+    EXPECT_EQ(moved.GetStrings(), (std::vector<std::string> { "[t]", "a=1" }));
+}
+
 TEST(IniFile, LinesEndAtCrLfCrOrLf)
 {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string> { "a", "b", "c", "d" }));

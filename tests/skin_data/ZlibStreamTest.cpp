@@ -2,6 +2,9 @@
 // and seek rules, and refusal of broken or oversized streams.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include "skin/data/Adler32.h"
 #include "skin/data/SkinStream.h"
 #include "skin/data/ZlibStream.h"
 
@@ -152,6 +155,92 @@ TEST(ZlibStream, InflatingBeyondTheCapIsRefused)
     TMemoryStream destination;
     EXPECT_THROW(DecompressStream(destination, source, 100000), EDecompressionError);
     EXPECT_LE(destination.Bytes().size(), 100000u);
+}
+
+
+TEST(Adler32, TheFastChecksumEqualsTheBytewiseOneAndZlibs)
+{
+    auto agree = [](std::span<const uint8_t> bytes, uint32_t start) {
+        uint32_t expected = uint32_t(adler32(start, bytes.data(), uInt(bytes.size())));
+        EXPECT_EQ(Adler32Bytewise(start, bytes), expected) << bytes.size();
+        EXPECT_EQ(Adler32(start, bytes), expected) << bytes.size();
+    };
+    auto data = Pattern(70000);
+    for (size_t n = 0; n <= 300; ++n)
+        agree({ data.data() + 3, n }, 1);
+    // Block edges of the 5552-byte runs, all-0xFF runs (the largest sums), and
+    // a checksum continued from a running value.
+    std::vector<uint8_t> ones(70000, 0xFF);
+    for (size_t n : { 5535u, 5536u, 5551u, 5552u, 5553u, 11104u, 11105u, 69999u, 70000u }) {
+        agree({ data.data(), n }, 1);
+        agree({ ones.data(), n }, 1);
+        agree({ ones.data(), n }, 0xFFF0FFF0u);
+    }
+}
+
+// The whole-buffer inflater must reach the same outcome as the stream helper,
+// for every stream, broken ones included.
+void ExpectSameOutcome(std::span<const uint8_t> compressed, size_t hint, int64_t cap = MaxInflatedSize)
+{
+    std::vector<uint8_t> viaStream;
+    bool streamFailed = false;
+    try {
+        TMemoryStream source(compressed);
+        TMemoryStream destination;
+        DecompressStream(destination, source, cap);
+        viaStream = destination.Bytes();
+    } catch (const EDecompressionError&) {
+        streamFailed = true;
+    }
+    try {
+        std::vector<uint8_t> viaBuffer = DecompressBuffer(compressed, hint, cap);
+        EXPECT_FALSE(streamFailed) << "size " << compressed.size();
+        EXPECT_EQ(viaBuffer, viaStream);
+    } catch (const EDecompressionError& e) {
+        EXPECT_TRUE(streamFailed) << "size " << compressed.size();
+        EXPECT_STREQ(e.what(), "compression error");
+    }
+}
+
+TEST(ZlibStream, DecompressBufferMatchesDecompressStreamOnGoodAndBrokenStreams)
+{
+    auto data = Pattern(20000);
+    auto compressed = CompressBytes(data);
+    for (size_t hint : { 0u, 1u, 4095u, 20000u, 1000000u })
+        EXPECT_EQ(DecompressBuffer(compressed, hint), data) << hint;
+    // Every cut, every single flipped bit of a small stream.
+    auto small = CompressBytes(Pattern(300));
+    for (size_t cut = 0; cut <= small.size(); ++cut)
+        ExpectSameOutcome({ small.data(), cut }, 64);
+    for (size_t i = 0; i < small.size(); ++i)
+        for (int bit = 0; bit < 8; ++bit) {
+            auto damaged = small;
+            damaged[i] ^= uint8_t(1 << bit);
+            ExpectSameOutcome(damaged, 64);
+        }
+    // Header variants: a smaller window, an unknown method, a bad check, a
+    // preset dictionary; bytes after the checksum are left alone.
+    for (auto header : { std::array<uint8_t, 2> { 0x08, 0x1D }, std::array<uint8_t, 2> { 0x79, 0x9C },
+             std::array<uint8_t, 2> { 0x78, 0x9D }, std::array<uint8_t, 2> { 0x78, 0xBB }, std::array<uint8_t, 2> { 0x88, 0x98 } }) {
+        auto variant = small;
+        variant[0] = header[0];
+        variant[1] = header[1];
+        ExpectSameOutcome(variant, 64);
+    }
+    auto padded = small;
+    padded.insert(padded.end(), { 1, 2, 3 });
+    ExpectSameOutcome(padded, 64);
+    EXPECT_EQ(DecompressBuffer(padded, 64), Pattern(300));
+}
+
+TEST(ZlibStream, DecompressBufferKeepsTheCapExactly)
+{
+    auto compressed = CompressBytes(std::vector<uint8_t>(100000, 7));
+    EXPECT_EQ(DecompressBuffer(compressed, 16, 100000).size(), 100000u);
+    EXPECT_THROW(DecompressBuffer(compressed, 16, 99999), EDecompressionError);
+    EXPECT_THROW(DecompressBuffer(compressed, 1000000, 99999), EDecompressionError);
+    ExpectSameOutcome(compressed, 16, 99999);
+    ExpectSameOutcome(compressed, 16, 100000);
 }
 
 } // namespace
