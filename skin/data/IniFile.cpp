@@ -20,6 +20,28 @@ std::string_view Trim(std::string_view s)
     return s.substr(b, e - b);
 }
 
+// Calls onLine for each line of text, lines ending at CR LF, CR or LF; a final
+// line without an end counts, an empty text has none.
+template <class F>
+void ForEachLine(std::string_view text, F onLine)
+{
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            onLine(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size())
+        onLine(text.substr(start));
+}
+
 constexpr uint64_t Ones = 0x0101010101010101ull;
 constexpr uint64_t Highs = 0x8080808080808080ull;
 
@@ -108,21 +130,7 @@ bool SameText(std::string_view a, std::string_view b)
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
+    ForEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -179,21 +187,7 @@ void TMemIniFile::SetText(std::string_view source)
     std::string_view text(m_text.data(), m_text.size());
     m_entries.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
     uint32_t current = NoSection;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            ReadLine(current, text.substr(start, i - start));
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size())
-        ReadLine(current, text.substr(start));
+    ForEachLine(text, [&](std::string_view line) { ReadLine(current, line); });
 }
 
 std::vector<std::string> TMemIniFile::GetStrings() const

@@ -313,7 +313,11 @@ void MorphRightGradient(PixelView a, PixelView b, double k)
     BlendColumns(a, b, weights);
 }
 
-void MorphLeftSlide(PixelView a, PixelView b, double k)
+namespace {
+
+// Copies the part of b that has slid in over a: from the right edge of b onto
+// the left of a, or from the left edge of b onto the right of a.
+void SlideIn(PixelView a, PixelView b, double k, bool ontoLeft)
 {
     if (!SameSize(a, b))
         return;
@@ -322,22 +326,16 @@ void MorphLeftSlide(PixelView a, PixelView b, double k)
     int32_t shown = std::min(std::max(RoundInt(w * k), 1), w - 1);
     if (shown <= 0)
         return;
+    size_t from = ontoLeft ? size_t(w - shown) * 3 : 0;
+    size_t to = ontoLeft ? 0 : size_t(w - shown) * 3;
     for (int32_t y = 0; y < a.Height(); ++y)
-        std::memcpy(a.RowUnchecked(y), b.RowUnchecked(y) + size_t(w - shown) * 3, size_t(shown) * 3);
+        std::memcpy(a.RowUnchecked(y) + to, b.RowUnchecked(y) + from, size_t(shown) * 3);
 }
 
-void MorphRightSlide(PixelView a, PixelView b, double k)
-{
-    if (!SameSize(a, b))
-        return;
-    k = ClampUnit(k);
-    const int32_t w = a.Width();
-    int32_t shown = std::min(std::max(RoundInt(w * k), 1), w - 1);
-    if (shown <= 0)
-        return;
-    for (int32_t y = 0; y < a.Height(); ++y)
-        std::memcpy(a.RowUnchecked(y) + size_t(w - shown) * 3, b.RowUnchecked(y), size_t(shown) * 3);
-}
+} // namespace
+
+void MorphLeftSlide(PixelView a, PixelView b, double k) { SlideIn(a, b, k, true); }
+void MorphRightSlide(PixelView a, PixelView b, double k) { SlideIn(a, b, k, false); }
 
 void MorphPush(PixelView a, PixelView b, double k)
 {
