@@ -285,26 +285,31 @@ TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
     , m_itemHeight(itemHeight)
 {
     SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
+    // Some platforms take the list's item height only for owner-drawn lists
+    // through the combo box; the list itself takes it from anyone.
+    COMBOBOXINFO info { sizeof(info) };
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndList)
+        SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
     SetFieldHeight(params.Bounds.Height());
 }
 
 void TComboBox::SetFieldHeight(int height)
 {
-    // The closed control is its selection field's item height plus a border
-    // the platform chooses; measure the border rather than assume it.
-    RECT r;
-    for (int round = 0; round < 3; ++round) {
+    // The closed control is its selection field plus a border the platform
+    // chooses, and what it reports as the field's height need not be what it
+    // was given: step the given value until the control has the height.
+    LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0);
+    if (field == CB_ERR)
+        return;
+    int given = int(field);
+    for (int round = 0; round < 4; ++round) {
+        RECT r;
         GetWindowRect(Handle(), &r);
         int now = r.bottom - r.top;
-        if (now == height)
+        if (now == height || given + (height - now) < 1)
             return;
-        LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0);
-        if (field == CB_ERR)
-            return;
-        int wanted = int(field) + (height - now);
-        if (wanted < 1)
-            return;
-        SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(wanted));
+        given += height - now;
+        SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(given));
     }
 }
 
