@@ -13,10 +13,23 @@
 #include "skin/data/SkinContent.h"
 #include "skin/data/Stream.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 using namespace ventro;
 using nlohmann::json;
+
+#ifdef _WIN32
+// Paths and definition texts are in the ANSI code page, where the second byte
+// of a double-byte character can be a backslash.
+bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
+constexpr LeadBytePredicate PathLeadBytes = IsAnsiLeadByte;
+#else
+constexpr LeadBytePredicate PathLeadBytes = nullptr;  // UTF-8 paths
+#endif
 
 // Inputs larger than this are refused before they are read.
 constexpr uint64_t MaxInputBytes = uint64_t(64) << 20;
@@ -56,7 +69,7 @@ SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 int Compile(const std::string& definition, const std::string& out, bool raw)
 {
     std::vector<uint8_t> compressed;
-    if (!CompileSkinDefinition(definition, compressed))
+    if (!CompileSkinDefinition(definition, compressed, PathLeadBytes))
         throw ToolError("not a skin definition (it needs the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS): " + definition);
     WriteWholeFile(out, raw ? compressed : WritePackedSkin(compressed));
     return 0;
@@ -66,7 +79,7 @@ int Compile(const std::string& definition, const std::string& out, bool raw)
 // hostile skin cannot write outside the output folder.
 std::string SafeFileName(const std::string& name, const std::string& fallback)
 {
-    std::string base = name.substr(name.find_last_of("/\\") == std::string::npos ? 0 : name.find_last_of("/\\") + 1);
+    std::string base = SplitPath(name, PathLeadBytes).Name;
     if (base.empty() || base == "." || base == ".." || base.find(':') != std::string::npos)
         return fallback;
     return base;
