@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "app/Resources.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "app/MainWindow.h"
+#include "app/SettingsWindow.h"
 #include "platform/Application.h"
 #include "platform/Handles.h"
 

@@ -54,8 +54,10 @@ ventro_ensure_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.ventro-ready"
   fi
-  if ! pgrep -f "wineserver.* -p" >/dev/null 2>&1 && ! pgrep -x wineserver >/dev/null 2>&1; then
-    wineserver -p >/dev/null 2>&1 </dev/null || true
+  # One persistent server per prefix: a second `wineserver -p` for the same
+  # prefix finds the first one's lock and exits with status 2, so this also
+  # works while other prefixes (other work trees) have servers of their own.
+  if wineserver -p >/dev/null 2>&1 </dev/null; then
     # Start Wine's own services now, detached from any caller's pipes.
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
   fi

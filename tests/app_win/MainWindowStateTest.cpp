@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/ConfigFile.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "platform/Application.h"
 
 using namespace ventro;

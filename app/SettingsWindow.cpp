@@ -1,5 +1,5 @@
 // The settings window.
-#include "app/Unit2.h"
+#include "app/SettingsWindow.h"
 
 #include "app/ControlIds.h"
 #include "platform/Application.h"

@@ -1,5 +1,5 @@
 // The main window.
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include <shellapi.h>
 
@@ -7,7 +7,7 @@
 #include "app/Housekeeping.h"
 #include "app/IniValues.h"
 #include "app/Resources.h"
-#include "app/Unit2.h"
+#include "app/SettingsWindow.h"
 #include "base/Exception.h"
 #include "base/Jpeg.h"
 #include "platform/Application.h"
