@@ -6,9 +6,12 @@
 namespace ventro {
 
 int32_t SkinHitTest(const FrameSkinInfo& skin, const TFrameGeometry& g, const FrameShape& shape,
-    std::span<const Rect> captionRects, Point p, const HitTestState& st)
+    std::span<const Rect> captionRects, Point p, const HitTestState& st, std::span<const Rect> buttonRects)
 {
-    const bool onCaption = std::any_of(captionRects.begin(), captionRects.end(), [p](const Rect& r) { return r.Contains(p); });
+    auto on = [p](std::span<const Rect> rects) {
+        return std::any_of(rects.begin(), rects.end(), [p](const Rect& r) { return r.Contains(p); });
+    };
+    const bool onCaption = on(captionRects) && !on(buttonRects);
     const bool inClient = g.NewC.Contains(p);
     if (st.Window.RolledUp || st.Window.Minimized)
         return onCaption ? HTCAPTION : HTOBJECT;

@@ -18,9 +18,12 @@ struct HitTestState {
     bool InSizeMove = false; // a size-or-move loop is running
 };
 
-// p is in window coordinates; captionRects are the caption objects' rectangles.
+// p is in window coordinates; captionRects are the caption objects'
+// rectangles, buttonRects those of the other visible, enabled objects. A point
+// on such an object is not on the caption even where a caption spans it, so
+// that buttons laid over a caption stay buttons.
 int32_t SkinHitTest(const FrameSkinInfo& skin, const TFrameGeometry& g, const FrameShape& shape,
-    std::span<const Rect> captionRects, Point p, const HitTestState& state);
+    std::span<const Rect> captionRects, Point p, const HitTestState& state, std::span<const Rect> buttonRects = {});
 
 // The fallback frame's hit test; captionTextArea comes from LayoutDefaultCaption.
 int32_t DefaultHitTest(int32_t width, int32_t height, FrameBorderStyle style, Rect captionTextArea, Point p,

@@ -40,6 +40,8 @@ public:
 
     virtual FrameObjectKind Kind() const { return FrameObjectKind::User; }
     virtual TlxStdCommand Command() const { return TlxStdCommand::cmDefault; }
+    virtual bool HasCommand() const { return false; }
+    virtual const char* ClassName() const { return "TlxActiveSkinObject"; }
     // Puts the mouse state back: on activation changes and size-move loops.
     virtual void ResetState();
 
@@ -84,6 +86,7 @@ protected:
 class TlxUserObject : public TlxActiveSkinObject {
 public:
     using TlxActiveSkinObject::TlxActiveSkinObject;
+    const char* ClassName() const override { return "TlxUserObject"; }
     void Draw(FrameCanvas& canvas, bool direct) override;
 };
 
@@ -91,6 +94,7 @@ class TlxSkinButtonObject : public TlxActiveSkinObject {
 public:
     TlxSkinButtonObject(ISkinFormServices& parent, const TlxSkinContent* skin, const TlxDataSkinButton* record);
     FrameObjectKind Kind() const override { return FrameObjectKind::Button; }
+    const char* ClassName() const override { return "TlxSkinButtonObject"; }
     void Draw(FrameCanvas& canvas, bool direct) override;
     void MouseDown(int32_t x, int32_t y, TMouseButton button) override;
     void MouseUp(int32_t x, int32_t y, TMouseButton button) override;
@@ -116,6 +120,8 @@ public:
     TlxSkinStdButtonObject(ISkinFormServices& parent, std::string idName, TlxStdCommand command);
     FrameObjectKind Kind() const override { return FrameObjectKind::StdButton; }
     TlxStdCommand Command() const override { return CommandValue; }
+    bool HasCommand() const override { return true; }
+    const char* ClassName() const override { return "TlxSkinStdButtonObject"; }
     void Draw(FrameCanvas& canvas, bool direct) override;
     void MouseDown(int32_t x, int32_t y, TMouseButton button) override;
     void MouseUp(int32_t x, int32_t y, TMouseButton button) override;
@@ -138,6 +144,8 @@ public:
     TlxSkinAnimateObject(ISkinFormServices& parent, const TlxSkinContent* skin, const TlxDataSkinAnimate* record);
     FrameObjectKind Kind() const override { return FrameObjectKind::Animate; }
     TlxStdCommand Command() const override { return CommandValue; }
+    bool HasCommand() const override { return true; }
+    const char* ClassName() const override { return "TlxSkinAnimateObject"; }
     void Draw(FrameCanvas& canvas, bool direct) override;
     void MouseDown(int32_t x, int32_t y, TMouseButton button) override;
     void MouseUp(int32_t x, int32_t y, TMouseButton button) override;
@@ -170,6 +178,7 @@ class TlxSkinCaptionObject : public TlxActiveSkinObject {
 public:
     TlxSkinCaptionObject(ISkinFormServices& parent, const TlxSkinContent* skin, const TlxDataSkinCaption* record);
     FrameObjectKind Kind() const override { return FrameObjectKind::Caption; }
+    const char* ClassName() const override { return "TlxSkinCaptionObject"; }
     void Draw(FrameCanvas& canvas, bool direct) override;
     void ResetState() override { }
     // Animation is in effect: skin effects on and an animation strip.

@@ -146,6 +146,9 @@ TEST(SkinHitTest, OurSkinAnswersSizingCodesOnlyAtItsEdges)
     EXPECT_EQ(hit(258, 100), HTOBJECT); // NewC's right edge is outside it
     EXPECT_EQ(hit(100, 344), HTOBJECT); // and so is its bottom edge
     EXPECT_EQ(hit(50, 10), HTCAPTION);
+    const Rect button[] = { { 40, 5, 60, 20 } };
+    EXPECT_EQ(SkinHitTest(skin, g, shape, caption, { 50, 10 }, st, button), HTOBJECT);
+    EXPECT_EQ(SkinHitTest(skin, g, shape, caption, { 30, 10 }, st, button), HTCAPTION);
     EXPECT_EQ(hit(0, 175), HTLEFT);
     EXPECT_EQ(hit(264, 175), HTRIGHT);
     EXPECT_EQ(hit(132, 0), HTTOP);
