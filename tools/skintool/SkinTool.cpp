@@ -12,6 +12,7 @@
 
 #include "skin/data/SkinContent.h"
 #include "skin/data/Stream.h"
+#include "tools/skintool/FrameCommands.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -44,6 +45,10 @@ int Usage()
     std::fputs("usage: skintool [--raw] compile DEFINITION.ini OUT.skn\n"
                "       skintool [--raw] unpack IN.skn OUTDIR\n"
                "       skintool [--raw] info IN.skn\n"
+               "       skintool frame SKIN W H [--resizable] [--fallback]\n"
+               "       skintool hittest SKIN W H X Y [--resizable] [--maximized] [--rolledup]\n"
+               "       skintool render SKIN W H OUT.png [--inactive] [--fallback] [--hot SECTION] [--down SECTION] [--morph KF]\n"
+               "SKIN: a skin file, or - for our stored skin\n"
                "--raw: the skin file is a bare zlib stream instead of a packed skin\n",
         stderr);
     return 1;
@@ -185,6 +190,8 @@ int main(int argc, char** argv)
             return Unpack(args[1], args[2], raw);
         if (args.size() == 2 && args[0] == "info")
             return Info(args[1], raw);
+        if (!args.empty() && skintool::IsFrameCommand(args[0]))
+            return skintool::RunFrameCommand(args, raw);
         return Usage();
     } catch (const std::bad_alloc&) {
         std::fputs("skintool: out of memory\n", stderr);
