@@ -27,7 +27,7 @@ struct MenuItemInfo {
     bool Checked = false;
     bool RadioItem = false;
     bool HasSubItems = false;
-    bool HasImage = false;
+    int ImageIndex = -1;    // into the menu's image list; drawn only when valid
 };
 
 // A caption of exactly "-".
