@@ -134,3 +134,37 @@ HintPaintLayout LayoutHintPaint(const HintLook& look, const HintContent& content
 }
 
 } // namespace ventro
+
+namespace ventro {
+
+namespace {
+
+// Whether every one of the first `width` bits of a mask row has the value `bit`.
+bool RowIsAll(const uint8_t* row, int32_t width, bool bit)
+{
+    for (int32_t x = 0; x < width; ++x) {
+        const bool set = (row[x / 8] >> (7 - x % 8)) & 1;
+        if (set != bit)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int32_t CursorDrawnBottom(const uint8_t* bits, int32_t stride, int32_t width, int32_t height, bool hasColorPart)
+{
+    if (!bits || width <= 0 || height <= 0 || stride * 8 < width)
+        return -1;
+    const int32_t half = hasColorPart ? height / 2 : height;
+    for (int32_t y = half - 1; y >= 0; --y)
+        if (!RowIsAll(bits + int64_t(y) * stride, width, true))
+            return y + 1;
+    if (hasColorPart)
+        for (int32_t y = half - 1; y >= 0; --y)
+            if (!RowIsAll(bits + int64_t(half + y) * stride, width, false))
+                return y + 1;
+    return -1;
+}
+
+} // namespace ventro

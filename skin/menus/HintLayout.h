@@ -58,3 +58,15 @@ struct HintPaintLayout {
 HintPaintLayout LayoutHintPaint(const HintLook& look, const HintContent& content, const HintGeometry& geometry);
 
 } // namespace ventro
+
+namespace ventro {
+
+// How far below its hot spot a monochrome cursor is drawn, from its mask:
+// rows of `width` bits, the transparency (AND) half on top of the colour
+// (XOR) half when hasColorPart (then height counts both halves). The lowest
+// row of the AND half that is not all ones ends the drawn part; when the
+// whole AND half is transparent the XOR half's lowest row that is not all
+// zeros does. -1 when nothing is drawn at all.
+int32_t CursorDrawnBottom(const uint8_t* bits, int32_t stride, int32_t width, int32_t height, bool hasColorPart);
+
+} // namespace ventro
