@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/menus/HintLayout.h"
+#include "skin/menus/HintPaint.h"
 #include "tests/skin_menus/StoredSkin.h"
 
 namespace ventro {
@@ -126,6 +127,75 @@ TEST(HintPaint, RichHintPutsTheBoldTitleAboveTheTextAndTheImageBeside)
     EXPECT_EQ(paint.Text.Left, 16 + 9);
     EXPECT_EQ(paint.Text.Top, 2 + 16 + 5);
     EXPECT_EQ(paint.Image.Y, 2 + 16 + 5);
+}
+
+class RecordingText : public MenuTextPainter {
+public:
+    struct Call {
+        std::wstring Text;
+        MenuFont Font;
+        Rect Box;
+        Color Colour;
+        uint32_t Flags;
+    };
+    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const MenuFont& font, std::wstring_view text, Rect r, Color color, uint32_t flags) override
+    {
+        Calls.push_back({ std::wstring(text), font, r, color, flags });
+    }
+    std::vector<Call> Calls;
+};
+
+Color FakeSystemColors(Color c) { return IsSystemColor(c) ? Rgb(uint8_t(c), uint8_t(c), uint8_t(c)) : c; }
+
+TEST(HintPaint, StoredSkinFrameKeepsItsCornersAndTheTextItsColour)
+{
+    const HintLook look = StoredHintLook();
+    RecordingText text;
+    HintPaintInput in;
+    in.Look = look;
+    in.Picture = StoredSkin().ActivePictures.at(3).Pixels.View();
+    in.Content.Text = { 50, 14 };
+    in.Geometry = ComputeHintGeometry(look, in.Content);
+    in.Text = L"Minimize";
+    in.Painter = &text;
+    in.Resolve = FakeSystemColors;
+    PixelBuffer out;
+    PaintHint(in, out);
+    ASSERT_EQ(out.Width(), in.Geometry.Width);
+    const int32_t pw = in.Picture.Width(), ph = in.Picture.Height();
+    for (int32_t y = 0; y < 3; ++y)
+        for (int32_t x = 0; x < 4; ++x) {
+            EXPECT_EQ(out.PixelAt(x, y), in.Picture.PixelAt(x, y));
+            EXPECT_EQ(out.PixelAt(out.Width() - 1 - x, out.Height() - 1 - y), in.Picture.PixelAt(pw - 1 - x, ph - 1 - y));
+        }
+    ASSERT_EQ(text.Calls.size(), 1u);
+    EXPECT_EQ(text.Calls[0].Colour, look.Frame->FontColor);
+    EXPECT_EQ(text.Calls[0].Box, LayoutHintPaint(look, in.Content, in.Geometry).Text);
+}
+
+TEST(HintPaint, PlainLookAndTheBoldTitle)
+{
+    RecordingText text;
+    HintPaintInput in;
+    in.Content.Text = { 50, 14 };
+    in.Content.Rich = in.Content.HasTitle = true;
+    in.Content.Title = { 30, 14 };
+    in.Geometry = ComputeHintGeometry(HintLook {}, in.Content);
+    in.Text = L"text";
+    in.Title = L"Title";
+    in.Painter = &text;
+    in.Resolve = FakeSystemColors;
+    PixelBuffer out;
+    PaintHint(in, out);
+    EXPECT_EQ(out.PixelAt(0, 0), FakeSystemColors(ClBtnShadow));
+    EXPECT_EQ(out.PixelAt(1, 1), FakeSystemColors(ClInfoBk));
+    ASSERT_EQ(text.Calls.size(), 2u);
+    EXPECT_EQ(text.Calls[0].Text, L"Title");
+    EXPECT_TRUE(text.Calls[0].Font.Style.Has(TFontStyles::fsBold));
+    EXPECT_FALSE(text.Calls[1].Font.Style.Has(TFontStyles::fsBold));
+    EXPECT_EQ(text.Calls[1].Colour, FakeSystemColors(ClInfoText));
+    EXPECT_GT(text.Calls[1].Box.Top, text.Calls[0].Box.Top);
 }
 
 } // namespace
