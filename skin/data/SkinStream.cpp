@@ -131,7 +131,7 @@ std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed)
     return DecompressBuffer(compressed, InflatedSizeHint(compressed.size()));
 }
 
-bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out)
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, const PictureLoader& loadPicture)
 {
     auto fileBytes = ReadWholeFile(definitionPath, uint64_t(16) << 20);
     std::vector<std::string> lines = SplitLines(std::string_view(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size()));
@@ -142,7 +142,9 @@ bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_
     std::string folder = definitionPath.substr(0, definitionPath.find_last_of("/\\") + 1);
     if (definitionPath.find_last_of("/\\") == std::string::npos)
         folder.clear();
-    auto load = [&](const std::string& name) { return ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20)); };
+    auto load = [&](const std::string& name) {
+        return loadPicture ? loadPicture(folder + name) : ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20));
+    };
 
     SkinStreamContent c;
     std::string picture = ini.ReadString("PICTURES", "picture", "");

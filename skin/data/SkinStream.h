@@ -3,6 +3,7 @@
 // slots, active pictures, definition text).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,7 +44,9 @@ size_t InflatedSizeHint(size_t compressedSize);
 // Builds the zlib data of a stored skin from a definition file and the
 // bitmaps beside it. Returns false (and leaves out untouched) when the file
 // lacks one of the sections "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
-// "SKINCONTROLS"; a bitmap that cannot be loaded throws.
-bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out);
+// "SKINCONTROLS"; a bitmap that cannot be loaded throws. loadPicture, when
+// given, turns a picture file's path into its bitmap instead of ReadBmp.
+using PictureLoader = std::function<Bitmap(const std::string& path)>;
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, const PictureLoader& loadPicture = {});
 
 } // namespace ventro
