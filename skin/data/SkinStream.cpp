@@ -131,7 +131,8 @@ std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed)
     return DecompressBuffer(compressed, InflatedSizeHint(compressed.size()));
 }
 
-PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte)
+PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte,
+    const PictureLoader& loadPicture)
 {
     size_t nameStart = 0;
     for (size_t i = 0; i < path.size(); ++i) {
@@ -144,7 +145,8 @@ PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte)
     return PathParts { std::string(path.substr(0, nameStart)), std::string(path.substr(nameStart)) };
 }
 
-bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, LeadBytePredicate isLeadByte)
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, LeadBytePredicate isLeadByte,
+    const PictureLoader& loadPicture)
 {
     auto fileBytes = ReadWholeFile(definitionPath, uint64_t(16) << 20);
     std::vector<std::string> lines = SplitLines(std::string_view(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size()));
@@ -153,7 +155,9 @@ bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_
         if (!ini.SectionExists(section))
             return false;
     const std::string folder = SplitPath(definitionPath, isLeadByte).Folder;
-    auto load = [&](const std::string& name) { return ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20)); };
+    auto load = [&](const std::string& name) {
+        return loadPicture ? loadPicture(folder + name) : ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20));
+    };
 
     SkinStreamContent c;
     std::string picture = ini.ReadString("PICTURES", "picture", "");

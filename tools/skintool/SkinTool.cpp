@@ -12,6 +12,7 @@
 
 #include "skin/data/SkinContent.h"
 #include "skin/data/Stream.h"
+#include "tools/skintool/BitmapImport.h"
 #include "tools/skintool/FrameCommands.h"
 
 #ifdef _WIN32
@@ -74,9 +75,25 @@ SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 int Compile(const std::string& definition, const std::string& out, bool raw)
 {
     std::vector<uint8_t> compressed;
-    if (!CompileSkinDefinition(definition, compressed, PathLeadBytes))
+    // Conversions are reported only once the skin is written, so that a
+    // refusal stays one line.
+    std::vector<std::string> notes;
+    auto load = [&](const std::string& path) {
+        try {
+            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxInputBytes));
+            if (imported.Converted())
+                notes.push_back("converted " + path + " (" + imported.ConvertedFrom + ") to "
+                    + std::to_string(imported.Picture.BitsPerPixel) + " bits");
+            return std::move(imported.Picture);
+        } catch (const EInvalidGraphic& e) {
+            throw ToolError(path + ": " + e.what());
+        }
+    };
+    if (!CompileSkinDefinition(definition, compressed, PathLeadBytes, load))
         throw ToolError("not a skin definition (it needs the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS): " + definition);
     WriteWholeFile(out, raw ? compressed : WritePackedSkin(compressed));
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "skintool: %s\n", note.c_str());
     return 0;
 }
 
