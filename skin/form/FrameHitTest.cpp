@@ -14,9 +14,9 @@ int32_t SkinHitTest(const FrameSkinInfo& skin, const TFrameGeometry& g, const Fr
     const bool onCaption = on(captionRects) && !on(buttonRects);
     const bool inClient = g.NewC.Contains(p);
     if (st.Window.RolledUp || st.Window.Minimized)
-        return onCaption ? HTCAPTION : HTOBJECT;
+        return onCaption ? HitCaption : HitObject;
     if (st.ObjectHot && !onCaption && !inClient && !st.InSizeMove)
-        return HTOBJECT;
+        return HitObject;
     if (!st.Window.Maximized && st.Resizable) {
         const int32_t bw = skin.BorderWidth;
         const Point probes[4] = { { ShiftCoord(p.X, -int64_t(bw)), p.Y }, { p.X, ShiftCoord(p.Y, -int64_t(bw)) },
@@ -30,28 +30,28 @@ int32_t SkinHitTest(const FrameSkinInfo& skin, const TFrameGeometry& g, const Fr
                 [&](Point q) { return !PointInWindowShape(shape, q); });
         }
         if (!near)
-            return inClient ? HTCLIENT : onCaption ? HTCAPTION : HTOBJECT;
+            return inClient ? HitClient : onCaption ? HitCaption : HitObject;
         const int32_t x = p.X, y = p.Y;
         if (x <= g.HitLT.X && y <= g.HitLT.Y)
-            return HTTOPLEFT;
+            return HitTopLeft;
         if (x >= g.HitRT.X && y <= g.HitRT.Y)
-            return HTTOPRIGHT;
+            return HitTopRight;
         if (x <= g.HitLB.X && y >= g.HitLB.Y)
-            return HTBOTTOMLEFT;
+            return HitBottomLeft;
         if (x >= g.HitRB.X && y >= g.HitRB.Y)
-            return HTBOTTOMRIGHT;
+            return HitBottomRight;
         if (Rect { g.HitLT.X, 0, g.HitRT.X, g.NewC.Top }.Contains(p))
-            return HTTOP;
+            return HitTop;
         if (Rect { g.HitLB.X, g.NewC.Bottom, g.HitRB.X, g.Height }.Contains(p))
-            return HTBOTTOM;
+            return HitBottom;
         if (Rect { 0, g.HitLT.Y, g.NewC.Left, g.HitLB.Y }.Contains(p))
-            return HTLEFT;
+            return HitLeft;
         if (Rect { g.NewC.Right, g.HitRT.Y, g.Width, g.HitRB.Y }.Contains(p))
-            return HTRIGHT;
+            return HitRight;
     }
     if (inClient)
-        return HTCLIENT;
-    return onCaption ? HTCAPTION : HTOBJECT;
+        return HitClient;
+    return onCaption ? HitCaption : HitObject;
 }
 
 int32_t DefaultHitTest(int32_t w, int32_t h, FrameBorderStyle style, Rect captionTextArea, Point p,
@@ -60,29 +60,29 @@ int32_t DefaultHitTest(int32_t w, int32_t h, FrameBorderStyle style, Rect captio
     const FrameWindowState& ws = st.Window;
     if (!ws.Maximized && !ws.RolledUp && !ws.Minimized && st.Resizable) {
         if (st.ObjectHot)
-            return HTOBJECT;
+            return HitObject;
         const int64_t x = p.X, y = p.Y, right = int64_t(w) - 2, bottom = int64_t(h) - 2;
         if (x <= 2 && y <= 2)
-            return HTTOPLEFT;
+            return HitTopLeft;
         if (x >= right && y <= 2)
-            return HTTOPRIGHT;
+            return HitTopRight;
         if (x <= 2 && y >= bottom)
-            return HTBOTTOMLEFT;
+            return HitBottomLeft;
         if (x >= right && y >= bottom)
-            return HTBOTTOMRIGHT;
+            return HitBottomRight;
         if (x <= 2)
-            return HTLEFT;
+            return HitLeft;
         if (y <= 2)
-            return HTTOP;
+            return HitTop;
         if (x >= right)
-            return HTRIGHT;
+            return HitRight;
         if (y >= bottom)
-            return HTBOTTOM;
+            return HitBottom;
     }
     if (captionTextArea.Contains(p))
-        return HTCAPTION;
+        return HitCaption;
     const Rect client { 3, DefaultCaptionHeight(style) + 3, ShiftCoord(w, -3), ShiftCoord(h, -3) };
-    return client.Contains(p) ? HTCLIENT : HTOBJECT;
+    return client.Contains(p) ? HitClient : HitObject;
 }
 
 } // namespace ventro

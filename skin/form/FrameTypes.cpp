@@ -6,18 +6,18 @@ namespace ventro {
 std::string_view HitCodeName(int32_t code)
 {
     switch (code) {
-    case HTNOWHERE: return "HTNOWHERE";
-    case HTCLIENT: return "HTCLIENT";
-    case HTCAPTION: return "HTCAPTION";
-    case HTLEFT: return "HTLEFT";
-    case HTRIGHT: return "HTRIGHT";
-    case HTTOP: return "HTTOP";
-    case HTTOPLEFT: return "HTTOPLEFT";
-    case HTTOPRIGHT: return "HTTOPRIGHT";
-    case HTBOTTOM: return "HTBOTTOM";
-    case HTBOTTOMLEFT: return "HTBOTTOMLEFT";
-    case HTBOTTOMRIGHT: return "HTBOTTOMRIGHT";
-    case HTOBJECT: return "HTOBJECT";
+    case HitNowhere: return "HTNOWHERE";
+    case HitClient: return "HTCLIENT";
+    case HitCaption: return "HTCAPTION";
+    case HitLeft: return "HTLEFT";
+    case HitRight: return "HTRIGHT";
+    case HitTop: return "HTTOP";
+    case HitTopLeft: return "HTTOPLEFT";
+    case HitTopRight: return "HTTOPRIGHT";
+    case HitBottom: return "HTBOTTOM";
+    case HitBottomLeft: return "HTBOTTOMLEFT";
+    case HitBottomRight: return "HTBOTTOMRIGHT";
+    case HitObject: return "HTOBJECT";
     default: return "HTERROR";
     }
 }

@@ -6,24 +6,25 @@
 
 namespace ventro {
 
-// The platform's non-client hit-test codes, plus HTOBJECT for everything that
-// belongs to a skin object or to a border that does not size.
+// The platform's non-client hit-test codes (HTCLIENT, HTCAPTION, ...), plus
+// HTOBJECT (19) for everything that belongs to a skin object or to a border
+// that does not size. The platform's names are macros, hence these names.
 enum HitCode : int32_t {
-    HTNOWHERE = 0,
-    HTCLIENT = 1,
-    HTCAPTION = 2,
-    HTLEFT = 10,
-    HTRIGHT = 11,
-    HTTOP = 12,
-    HTTOPLEFT = 13,
-    HTTOPRIGHT = 14,
-    HTBOTTOM = 15,
-    HTBOTTOMLEFT = 16,
-    HTBOTTOMRIGHT = 17,
-    HTOBJECT = 19,
+    HitNowhere = 0,
+    HitClient = 1,
+    HitCaption = 2,
+    HitLeft = 10,
+    HitRight = 11,
+    HitTop = 12,
+    HitTopLeft = 13,
+    HitTopRight = 14,
+    HitBottom = 15,
+    HitBottomLeft = 16,
+    HitBottomRight = 17,
+    HitObject = 19,
 };
 
-constexpr bool IsSizingCode(int32_t code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
+constexpr bool IsSizingCode(int32_t code) { return code >= HitLeft && code <= HitBottomRight; }
 // "HTCLIENT", "HTTOPLEFT", ...; 19 is "HTOBJECT".
 std::string_view HitCodeName(int32_t code);
 

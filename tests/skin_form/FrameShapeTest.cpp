@@ -141,35 +141,35 @@ TEST(SkinHitTest, OurSkinAnswersSizingCodesOnlyAtItsEdges)
     HitTestState st;
     st.Resizable = true;
     auto hit = [&](int32_t x, int32_t y) { return SkinHitTest(skin, g, shape, caption, { x, y }, st); };
-    EXPECT_EQ(hit(100, 100), HTCLIENT);
-    EXPECT_EQ(hit(257, 343), HTCLIENT);
-    EXPECT_EQ(hit(258, 100), HTOBJECT); // NewC's right edge is outside it
-    EXPECT_EQ(hit(100, 344), HTOBJECT); // and so is its bottom edge
-    EXPECT_EQ(hit(50, 10), HTCAPTION);
+    EXPECT_EQ(hit(100, 100), HitClient);
+    EXPECT_EQ(hit(257, 343), HitClient);
+    EXPECT_EQ(hit(258, 100), HitObject); // NewC's right edge is outside it
+    EXPECT_EQ(hit(100, 344), HitObject); // and so is its bottom edge
+    EXPECT_EQ(hit(50, 10), HitCaption);
     const Rect button[] = { { 40, 5, 60, 20 } };
-    EXPECT_EQ(SkinHitTest(skin, g, shape, caption, { 50, 10 }, st, button), HTOBJECT);
-    EXPECT_EQ(SkinHitTest(skin, g, shape, caption, { 30, 10 }, st, button), HTCAPTION);
-    EXPECT_EQ(hit(0, 175), HTLEFT);
-    EXPECT_EQ(hit(264, 175), HTRIGHT);
-    EXPECT_EQ(hit(132, 0), HTTOP);
-    EXPECT_EQ(hit(132, 350), HTBOTTOM);
-    EXPECT_EQ(hit(3, 3), HTTOPLEFT);
-    EXPECT_EQ(hit(4, 4), HTOBJECT); // inside NewMask: never near the edge
-    EXPECT_EQ(hit(261, 347), HTBOTTOMRIGHT);
+    EXPECT_EQ(SkinHitTest(skin, g, shape, caption, { 50, 10 }, st, button), HitObject);
+    EXPECT_EQ(SkinHitTest(skin, g, shape, caption, { 30, 10 }, st, button), HitCaption);
+    EXPECT_EQ(hit(0, 175), HitLeft);
+    EXPECT_EQ(hit(264, 175), HitRight);
+    EXPECT_EQ(hit(132, 0), HitTop);
+    EXPECT_EQ(hit(132, 350), HitBottom);
+    EXPECT_EQ(hit(3, 3), HitTopLeft);
+    EXPECT_EQ(hit(4, 4), HitObject); // inside NewMask: never near the edge
+    EXPECT_EQ(hit(261, 347), HitBottomRight);
 
     st.Window.Maximized = true;
-    EXPECT_EQ(hit(0, 175), HTOBJECT);
+    EXPECT_EQ(hit(0, 175), HitObject);
     st.Window.Maximized = false;
     st.ObjectHot = true;
-    EXPECT_EQ(hit(0, 175), HTOBJECT);
-    EXPECT_EQ(hit(100, 100), HTCLIENT);
-    EXPECT_EQ(hit(50, 10), HTCAPTION);
+    EXPECT_EQ(hit(0, 175), HitObject);
+    EXPECT_EQ(hit(100, 100), HitClient);
+    EXPECT_EQ(hit(50, 10), HitCaption);
     st.InSizeMove = true;
-    EXPECT_EQ(hit(0, 175), HTLEFT);
+    EXPECT_EQ(hit(0, 175), HitLeft);
     st = {};
     st.Window.RolledUp = true;
-    EXPECT_EQ(hit(50, 10), HTCAPTION);
-    EXPECT_EQ(hit(100, 100), HTOBJECT);
+    EXPECT_EQ(hit(50, 10), HitCaption);
+    EXPECT_EQ(hit(100, 100), HitObject);
 }
 
 TEST(SkinHitTest, WithoutMaskTheBorderWidthProbesTheWindowRectangle)
@@ -180,14 +180,14 @@ TEST(SkinHitTest, WithoutMaskTheBorderWidthProbesTheWindowRectangle)
     HitTestState st;
     st.Resizable = true;
     auto hit = [&](int32_t x, int32_t y) { return SkinHitTest(skin, g, shape, {}, { x, y }, st); };
-    EXPECT_EQ(hit(2, 50), HTLEFT);
-    EXPECT_EQ(hit(3, 50), HTOBJECT);
-    EXPECT_EQ(hit(147, 50), HTRIGHT);
-    EXPECT_EQ(hit(146, 50), HTOBJECT);
-    EXPECT_EQ(hit(75, 97), HTBOTTOM);
-    EXPECT_EQ(hit(1, 1), HTTOPLEFT);
-    EXPECT_EQ(hit(149, 99), HTBOTTOMRIGHT);
-    EXPECT_EQ(hit(60, 2), HTTOP);
+    EXPECT_EQ(hit(2, 50), HitLeft);
+    EXPECT_EQ(hit(3, 50), HitObject);
+    EXPECT_EQ(hit(147, 50), HitRight);
+    EXPECT_EQ(hit(146, 50), HitObject);
+    EXPECT_EQ(hit(75, 97), HitBottom);
+    EXPECT_EQ(hit(1, 1), HitTopLeft);
+    EXPECT_EQ(hit(149, 99), HitBottomRight);
+    EXPECT_EQ(hit(60, 2), HitTop);
 }
 
 TEST(DefaultHitTest, TwoPixelBordersCaptionAndClient)
@@ -199,23 +199,23 @@ TEST(DefaultHitTest, TwoPixelBordersCaptionAndClient)
     auto hit = [&](int32_t x, int32_t y) {
         return DefaultHitTest(300, 200, FrameBorderStyle::Sizeable, l.TextArea, { x, y }, st);
     };
-    EXPECT_EQ(hit(0, 0), HTTOPLEFT);
-    EXPECT_EQ(hit(298, 2), HTTOPRIGHT);
-    EXPECT_EQ(hit(2, 198), HTBOTTOMLEFT);
-    EXPECT_EQ(hit(299, 199), HTBOTTOMRIGHT);
-    EXPECT_EQ(hit(1, 100), HTLEFT);
-    EXPECT_EQ(hit(100, 2), HTTOP);
-    EXPECT_EQ(hit(298, 100), HTRIGHT);
-    EXPECT_EQ(hit(100, 198), HTBOTTOM);
-    EXPECT_EQ(hit(100, 10), HTCAPTION);
-    EXPECT_EQ(hit(250, 10), HTOBJECT); // on the buttons
-    EXPECT_EQ(hit(100, 100), HTCLIENT);
-    EXPECT_EQ(hit(100, 20), HTOBJECT); // between the caption and the client
+    EXPECT_EQ(hit(0, 0), HitTopLeft);
+    EXPECT_EQ(hit(298, 2), HitTopRight);
+    EXPECT_EQ(hit(2, 198), HitBottomLeft);
+    EXPECT_EQ(hit(299, 199), HitBottomRight);
+    EXPECT_EQ(hit(1, 100), HitLeft);
+    EXPECT_EQ(hit(100, 2), HitTop);
+    EXPECT_EQ(hit(298, 100), HitRight);
+    EXPECT_EQ(hit(100, 198), HitBottom);
+    EXPECT_EQ(hit(100, 10), HitCaption);
+    EXPECT_EQ(hit(250, 10), HitObject); // on the buttons
+    EXPECT_EQ(hit(100, 100), HitClient);
+    EXPECT_EQ(hit(100, 20), HitObject); // between the caption and the client
     st.ObjectHot = true;
-    EXPECT_EQ(hit(100, 100), HTOBJECT);
+    EXPECT_EQ(hit(100, 100), HitObject);
     st.Resizable = false;
-    EXPECT_EQ(hit(0, 0), HTOBJECT);
-    EXPECT_EQ(hit(100, 100), HTCLIENT);
+    EXPECT_EQ(hit(0, 0), HitObject);
+    EXPECT_EQ(hit(100, 100), HitClient);
 }
 
 // Thousands of window sizes of our skin, and random points in each.
@@ -254,7 +254,7 @@ TEST(FrameProperties, RegionShapeAndHitTestAgreeAtRandomSizes)
             if (probesInside || g.NewMask.Contains(p)) {
                 ASSERT_FALSE(IsSizingCode(code)) << w << "x" << h << " at " << p.X << "," << p.Y;
             }
-            ASSERT_EQ(code == HTCLIENT, g.NewC.Contains(p)) << w << "x" << h << " at " << p.X << "," << p.Y;
+            ASSERT_EQ(code == HitClient, g.NewC.Contains(p)) << w << "x" << h << " at " << p.X << "," << p.Y;
         }
         (void)window;
     }

@@ -14,7 +14,9 @@ namespace ventro::skintool {
 
 std::vector<uint8_t> StoredSkinBytes()
 {
-#ifdef _WIN32
+#if defined(_WIN32) && !defined(VENTRO_STORED_SKIN_RESOURCE)
+    throw std::runtime_error("this skintool was built without the stored skin");
+#elif defined(_WIN32)
     HRSRC info = FindResourceW(nullptr, MAKEINTRESOURCEW(VENTRO_STORED_SKIN_RESOURCE), MAKEINTRESOURCEW(10));
     HGLOBAL data = info ? LoadResource(nullptr, info) : nullptr;
     const uint8_t* bytes = data ? static_cast<const uint8_t*>(LockResource(data)) : nullptr;
