@@ -131,8 +131,7 @@ std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed)
     return DecompressBuffer(compressed, InflatedSizeHint(compressed.size()));
 }
 
-PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte,
-    const PictureLoader& loadPicture)
+PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte)
 {
     size_t nameStart = 0;
     for (size_t i = 0; i < path.size(); ++i) {
