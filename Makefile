@@ -1,6 +1,7 @@
 # The two commands of the quick start are `make run` and `make test`.
 JOBS ?= $(shell nproc)
 NATIVE := build/native
+TOOLS := build/tools
 WIN := build/win
 BENCH := build/bench
 FUZZ := build/fuzz
@@ -18,13 +19,16 @@ native-config: setup
 native: native-config
 	@cmake --build $(NATIVE) -j$(JOBS)
 
-# The Windows build compiles the stored skin with a native skintool.
-host-tools: native-config
-	@cmake --build $(NATIVE) -j$(JOBS) --target skintool
+# The skintool for skin authors, which the Windows build also uses to compile
+# the stored skin: an optimised build without sanitizers (the sanitizer build
+# in $(NATIVE) serves the tests).
+host-tools: setup
+	@cmake -S . -B $(TOOLS) -DCMAKE_BUILD_TYPE=Release -DVENTRO_TESTS=OFF >/dev/null
+	@cmake --build $(TOOLS) -j$(JOBS) --target skintool
 
 win: host-tools
 	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVENTRO_HOST_SKINTOOL=$(abspath $(NATIVE))/tools/skintool/skintool >/dev/null
+		-DVENTRO_HOST_SKINTOOL=$(abspath $(TOOLS))/tools/skintool/skintool >/dev/null
 	@cmake --build $(WIN) -j$(JOBS)
 
 run: win
@@ -36,7 +40,7 @@ test: native win
 bench: host-tools
 	@cmake -S . -B $(BENCH) -DVENTRO_BENCH=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH) -j$(JOBS)
-	@VENTRO_HOST_SKINTOOL=$(abspath $(NATIVE))/tools/skintool/skintool tools/run-bench.sh $(BENCH)
+	@VENTRO_HOST_SKINTOOL=$(abspath $(TOOLS))/tools/skintool/skintool tools/run-bench.sh $(BENCH)
 
 fuzz: setup
 	@fuzz/fetch-zlib.sh
@@ -44,4 +48,4 @@ fuzz: setup
 	@cmake --build $(FUZZ) -j$(JOBS)
 
 clean:
-	rm -rf $(NATIVE) $(WIN) $(BENCH) $(FUZZ) build/wine
+	rm -rf $(NATIVE) $(TOOLS) $(WIN) $(BENCH) $(FUZZ) build/wine

@@ -71,6 +71,23 @@ if(VENTRO_TESTS AND NOT VENTRO_FUZZ)
   enable_testing()
 endif()
 
+# Google Benchmark: Debian's library natively; for the cross target built here
+# from Debian's source (tools/build-cross-deps.sh unpacks it), as GoogleTest is.
+if(VENTRO_BENCH)
+  if(WIN32)
+    set(benchmark_source ${VENTRO_ROOT}/build/deps/src/benchmark)
+    if(NOT EXISTS ${benchmark_source}/CMakeLists.txt)
+      message(FATAL_ERROR "Google Benchmark's source is missing from ${benchmark_source}: run tools/build-cross-deps.sh")
+    endif()
+    foreach(part TESTING GTEST_TESTS INSTALL WERROR DOXYGEN LIBPFM)
+      set(BENCHMARK_ENABLE_${part} OFF CACHE BOOL "" FORCE)
+    endforeach()
+    add_subdirectory(${benchmark_source} ${CMAKE_BINARY_DIR}/benchmark EXCLUDE_FROM_ALL)
+  else()
+    find_package(benchmark REQUIRED)
+  endif()
+endif()
+
 function(_ventro_common target)
   target_include_directories(${target} PUBLIC ${VENTRO_ROOT})
 endfunction()

@@ -24,11 +24,21 @@ ventro_ensure_display() {
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
   setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
+  VENTRO_STARTED_XVFB=$!
   echo $! > "$VENTRO_WINE_HOME/xvfb.pid"
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   echo ":$n" > "$state"
   export DISPLAY=":$n"
   flock -u 8
+}
+
+# The process ids of the Wine server of this prefix; none when it is not running.
+ventro_prefix_server_pids() {
+  local p
+  for p in $(pgrep -x wineserver 2>/dev/null); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
+  done
+  return 0
 }
 
 # Creates the prefix once, with our registry settings, and keeps a persistent
@@ -44,8 +54,10 @@ ventro_ensure_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.ventro-ready"
   fi
-  if ! pgrep -f "wineserver.* -p" >/dev/null 2>&1 && ! pgrep -x wineserver >/dev/null 2>&1; then
-    wineserver -p >/dev/null 2>&1 </dev/null || true
+  # One persistent server per prefix: a second `wineserver -p` for the same
+  # prefix finds the first one's lock and exits with status 2, so this also
+  # works while other prefixes (other work trees) have servers of their own.
+  if wineserver -p >/dev/null 2>&1 </dev/null; then
     # Start Wine's own services now, detached from any caller's pipes.
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
   fi

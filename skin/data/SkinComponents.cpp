@@ -12,10 +12,10 @@ TlxCompressedStoredSkin::TlxCompressedStoredSkin(TComponent* owner)
 {
 }
 
-void TlxCompressedStoredSkin::CompileSkinFile(const std::string& path)
+void TlxCompressedStoredSkin::CompileSkinFile(const std::string& path, bool (*isLeadByte)(unsigned char))
 {
     std::vector<uint8_t> compressed;
-    if (CompileSkinDefinition(path, compressed))
+    if (CompileSkinDefinition(path, compressed, isLeadByte))
         m_data = TMemoryStream(std::move(compressed));
 }
 

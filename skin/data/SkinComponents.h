@@ -40,8 +40,8 @@ public:
     bool IsEmpty() const { return m_data.Bytes().empty(); }
 
     // Builds the data from a definition file; a file that is not a skin
-    // definition changes nothing.
-    void CompileSkinFile(const std::string& path);
+    // definition changes nothing. isLeadByte describes the path's code page.
+    void CompileSkinFile(const std::string& path, bool (*isLeadByte)(unsigned char) = nullptr);
     void LoadCompressedFile(const std::string& path);
     void LoadPackedStream(TStream& stream);
     void SavePackedStream(TStream& stream) const;

@@ -131,7 +131,21 @@ std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed)
     return DecompressBuffer(compressed, InflatedSizeHint(compressed.size()));
 }
 
-bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out)
+PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte)
+{
+    size_t nameStart = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(path[i]);
+        if (byte == '\\' || byte == '/')
+            nameStart = i + 1;
+        else if (isLeadByte && isLeadByte(byte) && i + 1 < path.size())
+            ++i;
+    }
+    return PathParts { std::string(path.substr(0, nameStart)), std::string(path.substr(nameStart)) };
+}
+
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, LeadBytePredicate isLeadByte,
+    const PictureLoader& loadPicture)
 {
     auto fileBytes = ReadWholeFile(definitionPath, uint64_t(16) << 20);
     std::vector<std::string> lines = SplitLines(std::string_view(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size()));
@@ -139,10 +153,10 @@ bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_
     for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" })
         if (!ini.SectionExists(section))
             return false;
-    std::string folder = definitionPath.substr(0, definitionPath.find_last_of("/\\") + 1);
-    if (definitionPath.find_last_of("/\\") == std::string::npos)
-        folder.clear();
-    auto load = [&](const std::string& name) { return ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20)); };
+    const std::string folder = SplitPath(definitionPath, isLeadByte).Folder;
+    auto load = [&](const std::string& name) {
+        return loadPicture ? loadPicture(folder + name) : ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20));
+    };
 
     SkinStreamContent c;
     std::string picture = ini.ReadString("PICTURES", "picture", "");

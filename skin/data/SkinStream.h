@@ -3,8 +3,10 @@
 // slots, active pictures, definition text).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "skin/data/BmpFile.h"
@@ -40,10 +42,28 @@ std::vector<uint8_t> InflateBytes(std::span<const uint8_t> compressed);
 // The buffer size worth reserving before inflating compressedSize bytes.
 size_t InflatedSizeHint(size_t compressedSize);
 
+// Tells whether a byte of an ANSI path starts a double-byte character.
+using LeadBytePredicate = bool (*)(unsigned char);
+
+// A path split into its folder (up to and including the last '\\' or '/')
+// and the name behind it. With isLeadByte, a lead byte takes the byte after it
+// along, so the second byte of a double-byte character (0x5C in many of them)
+// is never taken for a backslash. Without it, no byte is a lead byte, which
+// is right for UTF-8, whose multibyte sequences hold no ASCII bytes.
+struct PathParts {
+    std::string Folder;
+    std::string Name;
+};
+PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte = nullptr);
+
 // Builds the zlib data of a stored skin from a definition file and the
 // bitmaps beside it. Returns false (and leaves out untouched) when the file
 // lacks one of the sections "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
-// "SKINCONTROLS"; a bitmap that cannot be loaded throws.
-bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out);
+// "SKINCONTROLS"; a bitmap that cannot be loaded throws. isLeadByte describes
+// the path's code page (see SplitPath); loadPicture, when given, turns a
+// picture file's path into its bitmap instead of ReadBmp.
+using PictureLoader = std::function<Bitmap(const std::string& path)>;
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out,
+    LeadBytePredicate isLeadByte = nullptr, const PictureLoader& loadPicture = {});
 
 } // namespace ventro

@@ -43,10 +43,6 @@ void TStream::WriteInt32(int32_t value)
 
 int64_t TStream::CopyFrom(TStream& source, int64_t count)
 {
-    if (count == 0) {
-        source.SetPosition(0);
-        count = source.Size();
-    }
     int64_t total = count;
     uint8_t buffer[4096];
     while (count > 0) {

@@ -35,7 +35,7 @@ public:
     void WriteBuffer(const void* buffer, int64_t count);
     int32_t ReadInt32();
     void WriteInt32(int32_t value);
-    // Copies count bytes from source (all of it from its start when count is 0).
+    // Copies exactly count bytes from source's position; a count of 0 copies nothing.
     int64_t CopyFrom(TStream& source, int64_t count);
 };
 

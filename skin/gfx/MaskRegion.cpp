@@ -1,6 +1,7 @@
 // Turning a black-and-white mask into rectangles and region data bytes.
 #include "skin/gfx/MaskRegion.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ventro {
@@ -28,6 +29,10 @@ inline int32_t BlackRunEnd(const uint8_t* row, int32_t x, int32_t w)
 
 void PutInt32(uint8_t* p, int32_t v) { std::memcpy(p, &v, 4); }
 
+// Offsets come from skin geometry: coordinates are summed in 64 bits and
+// saturated, so an offset near the 32-bit limit cannot wrap around.
+int32_t Sat(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
 } // namespace
 
 std::vector<Rect> MaskToRects(PixelView mask, int32_t offsetX, int32_t offsetY, bool mergeRows)
@@ -49,7 +54,10 @@ std::vector<Rect> MaskToRects(PixelView mask, int32_t offsetX, int32_t offsetY, 
                 break;
             int32_t start = x;
             x = BlackRunEnd(p, x, w);
-            row.push_back(Rect { start + offsetX, y + offsetY, x + offsetX, y + 1 + offsetY });
+            Rect run { Sat(int64_t(start) + offsetX), Sat(int64_t(y) + offsetY), Sat(int64_t(x) + offsetX),
+                Sat(int64_t(y) + 1 + offsetY) };
+            if (run.Left < run.Right && run.Top < run.Bottom)
+                row.push_back(run);
         }
         size_t groupSize = rects.size() - groupStart;
         bool same = mergeRows && y > 0 && groupSize == row.size() && !row.empty();
@@ -94,7 +102,7 @@ std::vector<uint8_t> MaskToRegionData(PixelView mask, int32_t offsetX, int32_t o
 {
     if (mask.IsEmpty())
         return {};
-    Rect bounds { offsetX, offsetY, offsetX + mask.Width(), offsetY + mask.Height() };
+    Rect bounds { offsetX, offsetY, Sat(int64_t(offsetX) + mask.Width()), Sat(int64_t(offsetY) + mask.Height()) };
     return RegionDataFromRects(MaskToRects(mask, offsetX, offsetY, mergeRows), bounds);
 }
 

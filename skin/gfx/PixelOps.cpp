@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace ventro {
 
@@ -60,28 +61,36 @@ void CopyPiece(PixelView dst, Rect dstRect, PixelView src, Rect srcRect)
         Rect { srcRect.Left, srcRect.Top, int32_t(srcRect.Left + w), int32_t(srcRect.Top + h) });
 }
 
+int32_t StretchSource(int32_t i, int32_t srcLen, int32_t dstLen, bool vertical)
+{
+    if (srcLen <= 0 || dstLen <= 0 || i < 0 || i >= dstLen)
+        return 0;
+    // Enlarging: each target pixel takes the source pixel under its centre,
+    // a centre exactly on a boundary going to the lower one.
+    if (dstLen >= srcLen)
+        return int32_t(((2 * int64_t(i) + 1) * srcLen - 1) / (2 * int64_t(dstLen)));
+    // Shrinking: each source pixel s falls on the target pixel under its
+    // centre, ((2s + 1) dstLen - 1) div (2 srcLen); of the sources that share
+    // a target, rows keep the first and columns the last. A one-pixel-wide
+    // target takes the last but one column.
+    if (!vertical && dstLen == 1)
+        return srcLen - 2;
+    // The first source whose target is at least t: the least s with
+    // (2s + 1) dstLen >= 2 t srcLen + 1.
+    auto firstOf = [&](int64_t t) {
+        int64_t q = (2 * t * srcLen + dstLen) / dstLen;  // ceil((2 t srcLen + 1) / dstLen)
+        return q / 2;
+    };
+    if (vertical)
+        return int32_t(firstOf(i));
+    return int32_t(std::min<int64_t>(firstOf(int64_t(i) + 1) - 1, srcLen - 1));
+}
+
 std::vector<int32_t> StretchMap(int32_t srcLen, int32_t dstLen, bool vertical)
 {
     std::vector<int32_t> map(size_t(std::max(dstLen, 0)));
-    if (srcLen <= 0 || dstLen <= 0)
-        return map;
-    if (dstLen >= srcLen) {
-        // Enlarging: each target pixel takes the source pixel under its centre,
-        // a centre exactly on a boundary going to the lower one.
-        for (int32_t i = 0; i < dstLen; ++i)
-            map[size_t(i)] = int32_t(((2 * int64_t(i) + 1) * srcLen - 1) / (2 * int64_t(dstLen)));
-        return map;
-    }
-    // Shrinking: each source pixel falls on the target pixel under its centre;
-    // of the sources that share a target, rows keep the first and columns the last.
-    for (int32_t s = 0; s < srcLen; ++s) {
-        int64_t d = ((2 * int64_t(s) + 1) * dstLen - 1) / (2 * int64_t(srcLen));
-        if (!vertical || s == 0 || d != ((2 * int64_t(s) - 1) * dstLen - 1) / (2 * int64_t(srcLen)))
-            map[size_t(d)] = s;
-    }
-    // A one-pixel-wide target takes the last but one column.
-    if (!vertical && dstLen == 1 && srcLen >= 2)
-        map[0] = srcLen - 2;
+    for (int32_t i = 0; i < dstLen; ++i)
+        map[size_t(i)] = StretchSource(i, srcLen, dstLen, vertical);
     return map;
 }
 
@@ -96,21 +105,21 @@ void StretchPixels(PixelView dst, Rect dstRect, PixelView src, Rect srcRect)
         CopyPixels(dst, dstRect.Left, dstRect.Top, src, srcRect);
         return;
     }
+    // Only the visible part of the target is mapped, so the work and the
+    // memory follow the target picture, never the rectangles' sizes.
     Rect visible = IntersectRects(dstRect, ViewBounds(dst));
     if (visible.Width() <= 0)
         return;
-    std::vector<int32_t> xs = StretchMap(int32_t(sw), int32_t(dw), false);
-    std::vector<int32_t> ys = StretchMap(int32_t(sh), int32_t(dh), true);
     // Columns: target column and source column, both inside their views.
     std::vector<std::pair<int32_t, int32_t>> cols;
     cols.reserve(size_t(visible.Width()));
     for (int32_t x = visible.Left; x < visible.Right; ++x) {
-        int64_t sx = int64_t(srcRect.Left) + xs[size_t(x - dstRect.Left)];
+        int64_t sx = int64_t(srcRect.Left) + StretchSource(int32_t(int64_t(x) - dstRect.Left), int32_t(sw), int32_t(dw), false);
         if (sx >= 0 && sx < src.Width())
             cols.emplace_back(x, int32_t(sx));
     }
     for (int32_t y = visible.Top; y < visible.Bottom; ++y) {
-        int64_t sy = int64_t(srcRect.Top) + ys[size_t(y - dstRect.Top)];
+        int64_t sy = int64_t(srcRect.Top) + StretchSource(int32_t(int64_t(y) - dstRect.Top), int32_t(sh), int32_t(dh), true);
         if (sy < 0 || sy >= src.Height())
             continue;
         const uint8_t* s = src.RowUnchecked(int32_t(sy));
@@ -123,11 +132,38 @@ void StretchPixels(PixelView dst, Rect dstRect, PixelView src, Rect srcRect)
     }
 }
 
+namespace {
+
+// The classic scheme's colours, by system colour index, for builds where the
+// platform has not supplied its live values.
+constexpr Color ClassicSystemColors[] = {
+    Rgb(212, 208, 200), Rgb(58, 110, 165), Rgb(10, 36, 106), Rgb(128, 128, 128), Rgb(212, 208, 200),
+    Rgb(255, 255, 255), Rgb(0, 0, 0), Rgb(0, 0, 0), Rgb(0, 0, 0), Rgb(255, 255, 255), Rgb(212, 208, 200),
+    Rgb(212, 208, 200), Rgb(128, 128, 128), Rgb(10, 36, 106), Rgb(255, 255, 255), Rgb(212, 208, 200),
+    Rgb(128, 128, 128), Rgb(128, 128, 128), Rgb(0, 0, 0), Rgb(212, 208, 200), Rgb(255, 255, 255), Rgb(64, 64, 64),
+    Rgb(212, 208, 200), Rgb(0, 0, 0), Rgb(255, 255, 225), Rgb(181, 181, 181), Rgb(0, 0, 128),
+    Rgb(166, 202, 240), Rgb(192, 192, 192), Rgb(10, 36, 106), Rgb(212, 208, 200),
+};
+
+Color ClassicSystemColor(uint32_t index)
+{
+    return index < std::size(ClassicSystemColors) ? ClassicSystemColors[index] : ClBlack;
+}
+
+SystemColorSource g_systemColors = ClassicSystemColor;
+
+} // namespace
+
+void SetSystemColorSource(SystemColorSource source) { g_systemColors = source ? source : ClassicSystemColor; }
+
+Color PlainColor(Color c) { return IsSystemColor(c) ? g_systemColors(c & 0x00FFFFFFu) & 0x00FFFFFFu : c & 0x00FFFFFFu; }
+
 void FillPixels(PixelView dst, Rect r, Color color)
 {
     Rect c = IntersectRects(r, ViewBounds(dst));
     if (dst.IsEmpty() || c.Width() <= 0)
         return;
+    color = PlainColor(color);
     uint8_t b = BlueOf(color), g = GreenOf(color), red = RedOf(color);
     for (int32_t y = c.Top; y < c.Bottom; ++y) {
         uint8_t* d = dst.RowUnchecked(y);

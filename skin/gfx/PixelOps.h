@@ -23,16 +23,26 @@ void CopyPixels(PixelView dst, int32_t dstX, int32_t dstY, PixelView src, Rect s
 // Copies the top-left part of srcRect that fits into dstRect, without scaling.
 void CopyPiece(PixelView dst, Rect dstRect, PixelView src, Rect srcRect);
 
-// Maps each of dstLen target positions to a source position the way the
-// platform's nearest-neighbour bitmap stretch (COLORONCOLOR) picks them;
-// rows (vertical) and columns pick differently when shrinking.
+// The source position of target position i (0 <= i < dstLen) the way the
+// platform's nearest-neighbour bitmap stretch (COLORONCOLOR) picks it; rows
+// (vertical) and columns pick differently when shrinking. Constant time, so
+// a stretch costs what its visible target does, whatever the lengths.
+int32_t StretchSource(int32_t i, int32_t srcLen, int32_t dstLen, bool vertical);
+// StretchSource for every target position.
 std::vector<int32_t> StretchMap(int32_t srcLen, int32_t dstLen, bool vertical);
 
 // Nearest-neighbour stretch of srcRect into dstRect. Target pixels whose
 // source falls outside src, and target pixels outside dst, are left alone.
 void StretchPixels(PixelView dst, Rect dstRect, PixelView src, Rect srcRect);
 
-// Fills r (clipped) with a plain 0x00BBGGRR colour.
+// A plain 0x00BBGGRR colour for a colour that may name a system colour. The
+// Windows side supplies the platform's live values; without them (natively)
+// the classic scheme's values answer.
+using SystemColorSource = Color (*)(uint32_t index);
+void SetSystemColorSource(SystemColorSource source);
+Color PlainColor(Color c);
+
+// Fills r (clipped) with a colour, a system colour being resolved first.
 void FillPixels(PixelView dst, Rect r, Color color);
 
 // Copies src to (x, y) skipping every pixel of colour key.

@@ -5,6 +5,7 @@
 
 #include "skin/gfx/DibSection.h"
 #include "skin/gfx/MaskRegion.h"
+#include "skin/gfx/PixelOps.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/TextFit.h"
 
@@ -14,6 +15,14 @@ Color ResolveColor(Color c)
 {
     return IsSystemColor(c) ? Color(GetSysColor(int(c & 0xFF))) : c;
 }
+
+namespace {
+
+// The pixel helpers fill with the platform's live system colours.
+Color LiveSystemColor(uint32_t index) { return Color(GetSysColor(int(index))); }
+[[maybe_unused]] const bool liveSystemColors = (SetSystemColorSource(LiveSystemColor), true);
+
+} // namespace
 
 RegionHandle RegionFromData(const std::vector<uint8_t>& data)
 {
@@ -50,7 +59,7 @@ void UniteInto(RegionHandle& a, RegionHandle b)
 RegionHandle BuildMaskedRegion(const PieceGeometry& s, const PieceGeometry& d, int32_t aw, int32_t ah,
     PixelView mask)
 {
-    if (d.RT.X < d.LT.X || d.LB.Y < d.LT.Y)
+    if (d.RT.X < d.LT.X || d.LB.Y < d.LT.Y || IsEmptyRect(d.C))
         return RegionHandle();
     FrameBands bands;
     BuildMaskBands(s, d, aw, ah, mask, bands);
@@ -61,8 +70,6 @@ RegionHandle BuildMaskedRegion(const PieceGeometry& s, const PieceGeometry& d, i
     RegionHandle bottom = band(bands.Bottom, 0, d.C.Bottom);
     RegionHandle left = band(bands.Left, 0, d.C.Top);
     RegionHandle right = band(bands.Right, d.C.Right, d.C.Top);
-    if (IsEmptyRect(d.C))
-        return RegionHandle();
     RegionHandle base(CreateRectRgn(d.C.Left, d.C.Top, d.C.Right, d.C.Bottom));
     UniteInto(top, std::move(bottom));
     UniteInto(left, std::move(right));

@@ -245,6 +245,28 @@ TEST(StoredSkin, ListItemsCarryTheirSkinInPackedForm)
     EXPECT_TRUE(list.Skins.Add().SkinProperty().size() == 8);  // always written, even empty
 }
 
+TEST(StoredSkin, AnEmptySkinPackedAndReloadedStaysEmpty)
+{
+    // A size field of 0 copies no bytes: neither the header nor anything after it.
+    TlxCompressedStoredSkin empty(nullptr);
+    TMemoryStream packed;
+    empty.SavePackedStream(packed);
+    packed.WriteInt32(0x12345678);  // bytes behind the packed skin are not part of it
+    TlxCompressedStoredSkin reloaded(nullptr);
+    reloaded.SetCompressedData(CompressBytes(std::vector<uint8_t>(5, 1)));
+    reloaded.LoadPackedStream(packed);
+    EXPECT_TRUE(reloaded.IsEmpty());
+
+    TlxCompressedSkinList list(nullptr);
+    TlxSkinListItem& item = list.Skins.Add();
+    list.Skins.Add().SetSkinProperty(item.SkinProperty());
+    EXPECT_TRUE(list.Skins.Items(1).StoredSkin().IsEmpty());
+
+    TMemoryStream source(std::vector<uint8_t> { 1, 2, 3 }), target;
+    EXPECT_EQ(target.CopyFrom(source, 0), 0);
+    EXPECT_TRUE(target.Bytes().empty());
+}
+
 TEST(ResourceStrData, HoldsTheHundredAndTwentyDefaultLines)
 {
     TlxResourceStrData strings(nullptr);

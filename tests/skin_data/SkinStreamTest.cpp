@@ -174,5 +174,37 @@ TEST_F(CompileTest, ADefinitionWithoutTheFiveSectionsIsRefusedAndMissingBitmapsT
     EXPECT_ANY_THROW(CompileSkinDefinition((dir / "skin2.ini").string(), out));
 }
 
+// Lead bytes of the Simplified Chinese code page: "乗" is 81 5C there.
+bool GbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+TEST(SkinPaths, TheSecondByteOfADoubleByteCharacterIsNotASeparator)
+{
+    const std::string dbcs = "\x81\x5C";
+    PathParts parts = SplitPath("C:\\skins\\" + dbcs + ".ini", GbkLead);
+    EXPECT_EQ(parts.Folder, "C:\\skins\\");
+    EXPECT_EQ(parts.Name, dbcs + ".ini");
+    parts = SplitPath("C:\\" + dbcs + "\\skin.ini", GbkLead);
+    EXPECT_EQ(parts.Folder, "C:\\" + dbcs + "\\");
+    EXPECT_EQ(parts.Name, "skin.ini");
+    // A lead byte at the very end takes nothing with it; plain separators and
+    // a name without a folder split as usual.
+    EXPECT_EQ(SplitPath("a/b\\\x81", GbkLead).Folder, "a/b\\");
+    EXPECT_EQ(SplitPath("skin.ini", GbkLead).Folder, "");
+    EXPECT_EQ(SplitPath("skin.ini").Name, "skin.ini");
+    // Without a lead-byte rule (UTF-8) every backslash byte separates.
+    EXPECT_EQ(SplitPath("x/" + dbcs + ".ini").Name, ".ini");
+}
+
+TEST_F(CompileTest, ADefinitionWhoseNameEndsADoubleByteCharacterInABackslashFindsItsBitmaps)
+{
+    auto frame = WriteBmp(SolidBitmap(4, 3, Rgb(1, 2, 3)));
+    Write("f.bmp", frame);
+    const std::string name = "\x81\x5Cskin.ini";
+    WriteText(name, "[VERSION]\r\n[PICTURES]\r\npicture=f.bmp\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n");
+    std::vector<uint8_t> compressed;
+    ASSERT_TRUE(CompileSkinDefinition((dir / name).string(), compressed, GbkLead));
+    EXPECT_EQ(WriteBmp(ReadSkinStream(InflateBytes(compressed)).Picture), frame);
+}
+
 } // namespace
 } // namespace ventro

@@ -1,10 +1,19 @@
 // Strips, the nine-piece image, frame bands and mask bands, and the stretch map.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <climits>
 #include <random>
 
+#include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/SkinPieces.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// No single allocation of these tests may exceed 256 MiB: a builder that
+// sized a buffer by a skin's numbers instead of its target stops here.
+extern "C" const char* __asan_default_options() { return "max_allocation_size_mb=256"; }
+#endif
 
 namespace ventro {
 namespace {
@@ -254,6 +263,137 @@ TEST(Pieces, AnyGeometryIsSafe)
         BuildHorzStrip(v(-3, 12), v(-3, 12), out, src.View(), r, aw, bool(v(0, 1)));
         BuildVertStrip(v(-3, 12), v(-3, 12), out, src.View(), r, ah, bool(v(0, 1)));
     }
+}
+
+// The stretch map as its definition reads: every source position lands on
+// the target under its centre; rows keep the first source, columns the last.
+std::vector<int32_t> ReferenceMap(int32_t srcLen, int32_t dstLen, bool vertical)
+{
+    std::vector<int32_t> map(static_cast<size_t>(dstLen));
+    if (dstLen >= srcLen) {
+        for (int32_t i = 0; i < dstLen; ++i)
+            map[size_t(i)] = int32_t(((2 * int64_t(i) + 1) * srcLen - 1) / (2 * int64_t(dstLen)));
+        return map;
+    }
+    std::vector<bool> taken(static_cast<size_t>(dstLen));
+    for (int32_t s = 0; s < srcLen; ++s) {
+        size_t d = size_t(((2 * int64_t(s) + 1) * dstLen - 1) / (2 * int64_t(srcLen)));
+        if (!vertical || !taken[d])
+            map[d] = s;
+        taken[d] = true;
+    }
+    if (!vertical && dstLen == 1)
+        map[0] = srcLen - 2;
+    return map;
+}
+
+TEST(StretchMap, EachPositionIsFoundDirectlyAsTheWholeMapWouldPlaceIt)
+{
+    for (int32_t src = 1; src <= 70; ++src)
+        for (int32_t dst = 1; dst <= 70; ++dst)
+            for (bool vertical : { false, true })
+                ASSERT_EQ(StretchMap(src, dst, vertical), ReferenceMap(src, dst, vertical))
+                    << src << " -> " << dst << (vertical ? " rows" : " columns");
+    // Far beyond any picture, single positions still come out in range.
+    EXPECT_EQ(StretchSource(INT32_MAX - 1, 3, INT32_MAX, true), 2);
+    EXPECT_EQ(StretchSource(2, INT32_MAX, 3, false), INT32_MAX - 1);
+    EXPECT_EQ(StretchSource(0, INT32_MAX, 3, true), 0);
+}
+
+TEST(PixelOps, ASystemColourIsResolvedBeforeAFill)
+{
+    PixelBuffer b(2, 1);
+    FillPixels(b.View(), Rect { 0, 0, 2, 1 }, ClBtnFace);
+    EXPECT_EQ(b.PixelAt(0, 0), PlainColor(ClBtnFace));
+    EXPECT_FALSE(IsSystemColor(PlainColor(ClBtnFace)));
+    EXPECT_EQ(PlainColor(ClBtnFace), Rgb(212, 208, 200));  // the classic button face, natively
+    EXPECT_EQ(PlainColor(Rgb(1, 2, 3)), Rgb(1, 2, 3));
+    // The nine-piece image fills an undrawable client with it too.
+    PixelBuffer src = Coordinates(10, 10), out;
+    PieceGeometry g { { 2, 2 }, { 8, 2 }, { 2, 8 }, { 8, 8 }, { 2, 2, 2, 8 } };
+    BuildNinePatch(g, MovePieceGeometry(g, 4, 0), out, src.View(), Rect { 0, 0, 10, 10 }, 14, 10, true, {}, ClBtnFace);
+    EXPECT_EQ(out.PixelAt(4, 5), Rgb(212, 208, 200));
+}
+
+TEST(MaskBands, PixelsThatNoPieceCoversAreOutside)
+{
+    // A mask without a top middle (RT.X = LT.X) in a window wider than the
+    // skin: the top band's middle is covered by nothing, so it is white, and
+    // the region leaves it out.
+    PixelBuffer mask(20, 16);  // all black
+    PieceGeometry g { { 4, 4 }, { 4, 4 }, { 4, 12 }, { 15, 12 }, { 3, 3, 17, 13 } };
+    PieceGeometry moved = MovePieceGeometry(g, 30, 0);
+    FrameBands bands;
+    BuildMaskBands(g, moved, 50, 16, mask.View(), bands);
+    ASSERT_EQ(bands.Top.Width(), 50);
+    EXPECT_EQ(bands.Top.PixelAt(2, 1), Rgb(0, 0, 0));         // the fixed left piece
+    EXPECT_EQ(bands.Top.PixelAt(20, 1), Rgb(255, 255, 255));  // nothing covers it
+    EXPECT_EQ(bands.Top.PixelAt(40, 1), Rgb(0, 0, 0));        // the fixed right piece
+    for (const Rect& r : MaskToRects(bands.Top.View(), 0, 0))
+        EXPECT_TRUE(r.Right <= 4 || r.Left >= moved.RT.X) << r.Left << ".." << r.Right;
+}
+
+TEST(Pieces, HostileGeometryStaysBoundedByTheTargetInMemoryAndTime)
+{
+    // Skin numbers anywhere in the 32-bit range, against targets of ordinary
+    // size: every builder sizes and loops by its target, and no arithmetic on
+    // skin integers overflows (UBSan stops at the first that does). The
+    // allocation cap above bounds memory; the clock guards against a loop
+    // that runs by a skin's numbers (billions of rounds would take minutes).
+    const auto started = std::chrono::steady_clock::now();
+    const int32_t extremes[] = { INT32_MIN, -INT32_MAX, -65536, -17, -1, 0, 1, 3, 19, 65536, INT32_MAX - 1, INT32_MAX };
+    std::mt19937 random(2147483647);
+    auto pick = [&] { return extremes[std::uniform_int_distribution<size_t>(0, std::size(extremes) - 1)(random)]; };
+    auto point = [&] { return Point { pick(), pick() }; };
+    auto rect = [&] { return Rect { pick(), pick(), pick(), pick() }; };
+    auto bounded = [](const PixelBuffer& b, int32_t w, int32_t h) {
+        return b.Width() <= std::max(w, 0) && b.Height() <= std::max(h, 0);
+    };
+    PixelBuffer src = Coordinates(24, 20), mask = Coordinates(24, 20, 0);
+    const int32_t sizes[] = { -5, 0, 1, 37, 300 };
+    for (int round = 0; round < 4000; ++round) {
+        const int32_t aw = sizes[round % 5], ah = sizes[(round / 5) % 5];
+        PieceGeometry g { point(), point(), point(), point(), rect() };
+        // Half the rounds move the geometry by the rule, half take the skin's numbers as they are.
+        PieceGeometry d = round % 2 ? MovePieceGeometry(g, pick(), pick())
+                                    : PieceGeometry { point(), point(), point(), point(), rect() };
+        PieceStretch flags { bool(round & 1), bool(round & 2), bool(round & 4), bool(round & 8), bool(round & 16),
+            ClientStretchType((round / 32) % 3) };
+        Rect r = round % 3 ? rect() : Rect { 0, 0, 24, 20 };
+        PixelBuffer out;
+        BuildNinePatch(g, d, out, src.View(), r, aw, ah, true, flags, ClBtnFace);
+        ASSERT_TRUE(bounded(out, aw, ah));
+        out = PixelBuffer(std::max(aw, 0), std::max(ah, 0));
+        BuildMarginStretch(out, src.View(), r, true, rect(), pick());
+        FrameBands bands;
+        BuildBorderBands(g, d, src.View(), r, aw, ah, flags, bands);
+        for (const PixelBuffer* b : { &bands.Top, &bands.Bottom, &bands.Left, &bands.Right })
+            ASSERT_TRUE(bounded(*b, aw, ah));
+        BuildMaskBands(g, d, aw, ah, mask.View(), bands);
+        for (const PixelBuffer* b : { &bands.Top, &bands.Bottom, &bands.Left, &bands.Right }) {
+            ASSERT_TRUE(bounded(*b, aw, ah));
+            for (const Rect& run : MaskToRects(b->View(), pick(), pick()))
+                ASSERT_TRUE(run.Left < run.Right && run.Top < run.Bottom);
+            MaskToRegionData(b->View(), pick(), pick());
+        }
+        BuildHorzStrip(pick(), pick(), out, src.View(), r, aw, flags.Top);
+        ASSERT_TRUE(bounded(out, aw, src.Height()));
+        BuildVertStrip(pick(), pick(), out, src.View(), r, ah, flags.Left);
+        ASSERT_TRUE(bounded(out, src.Width(), ah));
+        StretchPixels(src.View(), rect(), src.View(), rect());
+    }
+    // The widest possible target with no height: nothing to allocate or draw.
+    PixelBuffer out;
+    PieceGeometry g { { 1, 1 }, { 2, 1 }, { 1, 2 }, { 2, 2 }, { 1, 1, 2, 2 } };
+    BuildNinePatch(g, MovePieceGeometry(g, INT32_MAX, 0), out, src.View(), Rect { 0, 0, 24, 20 }, INT32_MAX, 0, true,
+        {}, 0);
+    EXPECT_TRUE(out.IsEmpty());
+    FrameBands bands;
+    BuildBorderBands(g, MovePieceGeometry(g, INT32_MAX, 0), src.View(), Rect { 0, 0, 24, 20 }, INT32_MAX, 0, {}, bands);
+    BuildMaskBands(g, MovePieceGeometry(g, INT32_MAX, 0), INT32_MAX, 0, mask.View(), bands);
+    BuildHorzStrip(0, 0, out, src.View(), Rect { 0, 5, 24, 5 }, INT32_MAX, false);
+    EXPECT_TRUE(out.IsEmpty());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
 }
 
 } // namespace
