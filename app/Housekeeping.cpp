@@ -10,11 +10,34 @@
 #include <vector>
 
 #include "app/CleanupRules.h"
+#include "app/LazyLibrary.h"
 #include "platform/Handles.h"
 
 namespace ventro {
 
 namespace {
+
+// The URL cache and socket libraries are needed only after a dial, so they
+// are loaded then rather than with the program.
+LazyLibrary& WinInet()
+{
+    static LazyLibrary library(L"wininet.dll");
+    return library;
+}
+
+LazyLibrary& Winsock()
+{
+    static LazyLibrary library(L"ws2_32.dll");
+    return library;
+}
+
+// Calls an entry point of a lazily loaded library; a missing one fails the
+// way the call itself would, with `failure`.
+#define VENTRO_LAZY_CALL(library, function, failure, ...) \
+    ([&] { \
+        auto entry = library().Entry<decltype(&function)>(#function); \
+        return entry ? entry(__VA_ARGS__) : (failure); \
+    }())
 
 // ---- URL cache ----
 
@@ -27,7 +50,7 @@ public:
     ~UrlCacheFind()
     {
         if (m_handle)
-            FindCloseUrlCache(m_handle);
+            VENTRO_LAZY_CALL(WinInet, FindCloseUrlCache, FALSE, m_handle);
     }
     HANDLE Get() const { return m_handle; }
     void Reset(HANDLE handle) { m_handle = handle; }
@@ -52,11 +75,11 @@ bool ReadCacheEntry(UrlCacheFind& find, EntryBuffer& buffer)
             info->dwStructSize = size;
         bool read;
         if (!find.Get()) {
-            HANDLE handle = FindFirstUrlCacheEntryA(nullptr, info, &size);
+            HANDLE handle = VENTRO_LAZY_CALL(WinInet, FindFirstUrlCacheEntryA, HANDLE(nullptr), nullptr, info, &size);
             find.Reset(handle);
             read = handle != nullptr;
         } else {
-            read = FindNextUrlCacheEntryA(find.Get(), info, &size);
+            read = VENTRO_LAZY_CALL(WinInet, FindNextUrlCacheEntryA, FALSE, find.Get(), info, &size);
         }
         if (read)
             return info != nullptr;
@@ -169,14 +192,14 @@ public:
     WinsockSession()
     {
         WSADATA data {};
-        m_started = WSAStartup(MAKEWORD(1, 1), &data) == 0;
+        m_started = VENTRO_LAZY_CALL(Winsock, WSAStartup, WSASYSNOTREADY, MAKEWORD(1, 1), &data) == 0;
     }
     WinsockSession(const WinsockSession&) = delete;
     WinsockSession& operator=(const WinsockSession&) = delete;
     ~WinsockSession()
     {
         if (m_started)
-            WSACleanup();
+            VENTRO_LAZY_CALL(Winsock, WSACleanup, SOCKET_ERROR);
     }
     bool Started() const { return m_started; }
 
@@ -193,7 +216,7 @@ void ClearUrlCache()
     while (ReadCacheEntry(find, buffer)) {
         const auto* info = reinterpret_cast<const INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
         if (info->lpszSourceUrlName)
-            DeleteUrlCacheEntryA(info->lpszSourceUrlName);
+            VENTRO_LAZY_CALL(WinInet, DeleteUrlCacheEntryA, FALSE, info->lpszSourceUrlName);
     }
 }
 
@@ -217,16 +240,16 @@ std::wstring GetLocalIP()
     if (!session.Started())
         return {};
     char hostName[256] {};
-    if (gethostname(hostName, sizeof(hostName) - 1) != 0)
+    if (VENTRO_LAZY_CALL(Winsock, gethostname, SOCKET_ERROR, hostName, int(sizeof(hostName) - 1)) != 0)
         return {};
-    const hostent* host = gethostbyname(hostName);
+    const hostent* host = VENTRO_LAZY_CALL(Winsock, gethostbyname, static_cast<hostent*>(nullptr), hostName);
     if (!host || host->h_addrtype != AF_INET || host->h_length != 4 || !host->h_addr_list)
         return {};
     std::wstring result;
     for (char** address = host->h_addr_list; *address; ++address) {
         in_addr ipv4 {};
         std::memcpy(&ipv4, *address, sizeof(ipv4));
-        const char* text = inet_ntoa(ipv4);
+        const char* text = VENTRO_LAZY_CALL(Winsock, inet_ntoa, static_cast<char*>(nullptr), ipv4);
         if (text)
             result.assign(text, text + std::strlen(text));
     }

@@ -10,6 +10,7 @@
 #include "app/SettingsWindow.h"
 #include "base/Exception.h"
 #include "base/Jpeg.h"
+#include "dialup/DialStatus.h"
 #include "platform/Application.h"
 #include "platform/Handles.h"
 #include "platform/Text.h"
@@ -57,9 +58,10 @@ TForm1::TForm1(TComponent* owner)
     DialUp1 = new TDialUp(this);
     DialUp1->SetLangStrList({ L"Connecting to %s...", L"Verifying username and password...",
         L"An error occured while trying to connect to %s." });
-    DialUp1->SetOnStatusEvent([this](TDialUp*, const std::wstring&, bool error) {
-        if (error)
-            m_dialFailed = true;
+    // A failure, or a line that drops, ends the dial the status belongs to.
+    DialUp1->SetOnStatusEvent([this](TDialUp* sender, const std::wstring&, bool error) {
+        if (error || sender->StatusState() == RasState::Disconnected)
+            m_endedDial = sender->StatusDial();
     });
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);
@@ -232,14 +234,14 @@ bool TForm1::Delay(double milliseconds)
     return WaitProcessingMessages(ms);
 }
 
-bool TForm1::WaitForConnection()
+bool TForm1::WaitForConnection(uint64_t dial)
 {
     // The service accepted the dial; wait (at most a minute in all, counting
     // the three seconds already waited) until the line is up or has failed.
     const uint64_t limit = GetTickCount64() + 57000;
     const std::wstring entry = DialUp1->ConnectTo();
     for (;;) {
-        if (m_dialFailed)
+        if (m_endedDial == dial)
             return false;
         if (DialUp1->CurrentConnection() == entry)
             return true;
@@ -261,12 +263,13 @@ void TForm1::RunDialSequence()
         Log(L"断线成功！");
         if (!Delay(1000))
             return;
-        m_dialFailed = false;
         if (!DialUp1->Dial())
             return;
+        // Statuses of earlier dials, delivered while this one waits, do not count.
+        const uint64_t dial = DialUp1->LastDial();
         if (!Delay(3000))
             return;
-        if (!WaitForConnection()) {
+        if (!WaitForConnection(dial)) {
             if (!Application().Terminated())
                 Log(L"连接出错，请检查连接文件中用户名和密码！");
             return;

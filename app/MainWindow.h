@@ -71,13 +71,13 @@ protected:
 
 private:
     void Log(const std::wstring& line);
-    // After an accepted dial: waits until the line is up or the dial failed.
-    bool WaitForConnection();
+    // After an accepted dial: waits until the line is up or that dial ended.
+    bool WaitForConnection(uint64_t dial);
 
     TConfigFile m_config;
-    // What the dial-up component last reported for the running dial; the
+    // The last dial the dial-up component reported as failed or dropped; the
     // texts themselves are not shown, as before.
-    bool m_dialFailed = false;
+    uint64_t m_endedDial = 0;
     IconHandle m_icon;
 };
 

@@ -82,7 +82,12 @@ if(VENTRO_BENCH)
     foreach(part TESTING GTEST_TESTS INSTALL WERROR DOXYGEN LIBPFM)
       set(BENCHMARK_ENABLE_${part} OFF CACHE BOOL "" FORCE)
     endforeach()
+    # Debian's build names the version (its patches stop reading Git tags);
+    # "0.0.0" makes the source take the one its project() declares.
+    set(GIT_VERSION "0.0.0")
     add_subdirectory(${benchmark_source} ${CMAKE_BINARY_DIR}/benchmark EXCLUDE_FROM_ALL)
+    # Its Windows code uses the ANSI entry points through TCHAR.
+    target_compile_options(benchmark PRIVATE -UUNICODE -U_UNICODE)
   else()
     find_package(benchmark REQUIRED)
   endif()

@@ -3,8 +3,10 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <vector>
 
 #include "base/Exception.h"
 #include "dialup/DialStatus.h"
@@ -35,15 +37,50 @@ constexpr UINT StatusMessage = WM_APP + 0x2D1; // posted to the component's hidd
 struct HandOver {
     std::mutex lock;
     std::condition_variable delivered; // a pending status was taken or dropped
+    std::condition_variable left; // a service thread left the callback
     TDialUp* dialing = nullptr;
     HWND window = nullptr; // the dialing component's hidden window
     bool dialUnfinished = false; // the current dial may still call back
+    int inCallback = 0; // service threads inside DialNotifier
+    uint64_t dials = 0; // dials started so far; the latest is the current one
+    // The service's callback carries no context: a thread belongs to the dial
+    // that was current when it first called back, so a late status of an
+    // earlier dial is not taken for one of the current dial.
+    struct ServiceThread {
+        DWORD id;
+        uint64_t dial;
+        KernelHandle handle;
+    };
+    std::vector<ServiceThread> threads;
     bool pending = false;
     TDialUp* pendingFor = nullptr;
     uint64_t pendingSerial = 0;
+    uint64_t pendingDial = 0;
     uint32_t state = 0;
     uint32_t error = 0;
 };
+
+bool Ended(const KernelHandle& thread) { return WaitForSingleObject(thread.Get(), 0) == WAIT_OBJECT_0; }
+
+// The dial the calling service thread belongs to, learning it on its first
+// call, or on its first after it reported the end of its dial (a service may
+// use one thread for several dials).
+uint64_t DialOfCallingThread(HandOver& hub)
+{
+    const DWORD self = GetCurrentThreadId();
+    std::erase_if(hub.threads, [&](const HandOver::ServiceThread& t) { return t.id != self && Ended(t.handle); });
+    for (auto& t : hub.threads) {
+        if (t.id == self) {
+            if (t.dial == 0)
+                t.dial = hub.dials;
+            return t.dial;
+        }
+    }
+    HANDLE handle = nullptr;
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &handle, SYNCHRONIZE, FALSE, 0);
+    hub.threads.push_back({ self, hub.dials, KernelHandle(handle) });
+    return hub.dials;
+}
 
 HandOver& Hub()
 {
@@ -159,26 +196,33 @@ void TDialUp::Bind(const std::wstring& libraryName)
 TDialUp::~TDialUp()
 {
     auto& hub = Hub();
-    bool callbacksMayCome = false;
+    bool keepLibrary = false;
     {
-        std::lock_guard guard(hub.lock);
-        if (hub.dialing == this) {
-            hub.dialing = nullptr;
-            hub.window = nullptr;
-            callbacksMayCome = hub.dialUnfinished;
-            hub.dialUnfinished = false;
-        }
+        std::unique_lock guard(hub.lock);
         if (hub.pendingFor == this) {
             hub.pending = false;
             hub.pendingFor = nullptr;
             ++hub.pendingSerial;
         }
+        if (hub.dialing == this) {
+            hub.dialing = nullptr;
+            hub.window = nullptr;
+            // A service thread inside the callback drops its status and
+            // leaves; the library must outlive its way back.
+            hub.delivered.notify_all();
+            hub.left.wait(guard, [&] { return hub.inCallback == 0; });
+            // A dial that may still call back, or a thread that called back
+            // and still runs (in the library's code, after the final status
+            // too), keeps the library loaded for the rest of the process:
+            // unloading it under that thread would crash it.
+            keepLibrary = hub.dialUnfinished
+                || std::any_of(hub.threads.begin(), hub.threads.end(), [](const auto& t) { return !Ended(t.handle); });
+            hub.dialUnfinished = false;
+            hub.threads.clear();
+        }
     }
     hub.delivered.notify_all();
-    // The service's thread may still run code of the library to call back
-    // (and then drop the call); unloading it under that thread would crash,
-    // so the library then stays loaded for the rest of the process.
-    if (callbacksMayCome)
+    if (keepLibrary)
         m_rasLibrary.Release();
 }
 
@@ -292,7 +336,14 @@ bool TDialUp::Dial()
                     hub.dialing = this;
                     hub.window = m_window.Handle();
                     hub.dialUnfinished = true;
+                    // A status still waiting belongs to an earlier dial: it
+                    // is dropped, as is anything that dial reports from now on.
+                    hub.pending = false;
+                    hub.pendingFor = nullptr;
+                    ++hub.pendingSerial;
+                    m_lastDial = ++hub.dials;
                 }
+                hub.delivered.notify_all();
                 HRASCONN connection = nullptr;
                 rc = m_api->Dial(nullptr, nullptr, &params, 0, reinterpret_cast<LPVOID>(&DialNotifier), &connection);
                 SecureZeroMemory(&params, sizeof(params));
@@ -325,20 +376,38 @@ void WINAPI TDialUp::DialNotifier(UINT, RASCONNSTATE state, DWORD error)
 {
     auto& hub = Hub();
     std::unique_lock guard(hub.lock);
+    // Counted in and out under the lock, so that a component going away
+    // waits until this thread has left.
+    struct Inside {
+        HandOver& hub;
+        explicit Inside(HandOver& h) : hub(h) { ++hub.inCallback; }
+        ~Inside()
+        {
+            --hub.inCallback;
+            hub.left.notify_all();
+        }
+    } inside(hub);
+    const uint64_t dial = DialOfCallingThread(hub);
     // One status waits at a time: sleep until the GUI thread has taken the
     // previous one, or until the component goes away and the status is dropped.
+    // A status of a dial that a newer one has replaced is dropped.
     for (;;) {
-        if (!hub.dialing)
+        if (!hub.dialing || dial != hub.dials)
             return;
         if (!hub.pending)
             break;
         hub.delivered.wait_for(guard, std::chrono::milliseconds(100));
     }
-    if (IsFinalStatus(uint32_t(state), error))
+    if (IsFinalStatus(uint32_t(state), error)) {
         hub.dialUnfinished = false;
+        for (auto& t : hub.threads)
+            if (t.id == GetCurrentThreadId())
+                t.dial = 0;
+    }
     hub.pending = true;
     hub.pendingFor = hub.dialing;
     ++hub.pendingSerial;
+    hub.pendingDial = dial;
     hub.state = uint32_t(state);
     hub.error = error;
     if (!PostMessageW(hub.window, StatusMessage, 0, 0)) {
@@ -370,6 +439,9 @@ void TDialUp::DeliverStatus()
         state = hub.state;
         error = hub.error;
         serial = hub.pendingSerial;
+        m_statusDial = hub.pendingDial;
+        m_statusState = state;
+        m_statusError = error;
     }
     // The handler may destroy this component; nothing below touches it after the call.
     try {

@@ -70,6 +70,15 @@ public:
     // The service's text for an error code; empty without the service.
     std::wstring ErrorText(uint32_t error) const;
 
+    // Dials are numbered across the process from 1: the number of the latest
+    // dial this component started (0 before its first).
+    uint64_t LastDial() const { return m_lastDial; }
+    // While OnStatusEvent runs: the dial the status belongs to, and the state
+    // and error code the service reported.
+    uint64_t StatusDial() const { return m_statusDial; }
+    uint32_t StatusState() const { return m_statusState; }
+    uint32_t StatusError() const { return m_statusError; }
+
     // The component whose dial the service's progress callback reports to.
     static TDialUp* DialingComponent();
 
@@ -90,6 +99,10 @@ private:
     std::vector<std::wstring> m_langStrList;
     std::vector<std::wstring> m_entryList;
     TOnStatusEvent m_onStatusEvent;
+    uint64_t m_lastDial = 0;
+    uint64_t m_statusDial = 0;
+    uint32_t m_statusState = 0;
+    uint32_t m_statusError = 0;
     MessageWindow m_window;
 };
 

@@ -36,7 +36,7 @@ ventro_ensure_display() {
 ventro_prefix_server_pids() {
   local p
   for p in $(pgrep -x wineserver 2>/dev/null); do
-    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
+    { tr '\0' '\n' < "/proc/$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
   done
   return 0
 }

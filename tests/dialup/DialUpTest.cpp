@@ -3,6 +3,7 @@
 // destruction during a dial.
 #include "tests/dialup/StandIn.h"
 
+#include "dialup/DialStatus.h"
 #include "platform/Application.h"
 
 #include <memory>
@@ -326,4 +327,70 @@ TEST_F(DialUpTest, DestroyingTheComponentDuringADialIsSafe)
             EXPECT_LE(handlesAfter, handlesBefore + 2);
         }
     }
+}
+
+TEST_F(DialUpTest, EveryStatusNamesItsDialAndAReplacedDialReportsNoMore)
+{
+    WritePhonebook(L"[Home]\r\nStepDelayMs=20\r\n");
+    TDialUp dialUp(nullptr);
+    dialUp.SetConnectTo(L"Home");
+    std::vector<uint64_t> dials;
+    std::vector<uint32_t> states;
+    size_t beforeSecond = 0;
+    dialUp.SetOnStatusEvent([&](TDialUp* sender, const std::wstring&, bool) {
+        dials.push_back(sender->StatusDial());
+        states.push_back(sender->StatusState());
+    });
+    ASSERT_TRUE(dialUp.Dial());
+    const uint64_t first = dialUp.LastDial();
+    // The first dial's statuses queue up undelivered: one waits, the service's
+    // thread waits behind it. The second dial's hang-up rounds deliver what
+    // waits; from its start on, the first dial reports nothing more.
+    Sleep(120);
+    ASSERT_TRUE(dialUp.Dial());
+    beforeSecond = dials.size();
+    const uint64_t second = dialUp.LastDial();
+    EXPECT_EQ(second, first + 1);
+    ASSERT_TRUE(WaitUntil([&] { return !states.empty() && states.back() == RasState::Connected; }));
+    WaitProcessingMessages(100);
+    for (size_t i = 0; i < dials.size(); ++i)
+        EXPECT_EQ(dials[i], i < beforeSecond ? first : second) << i;
+    EXPECT_EQ(states.size() - beforeSecond, 7u);  // the second dial's seven steps, no more
+}
+
+TEST(DialUpLibrary, StaysLoadedUntilTheServiceThreadHasLeftEvenAfterTheFinalStatus)
+{
+    // This service's dial thread reports Connected and then runs on in the
+    // library for 400 ms, holding no reference of its own.
+    const wchar_t* name = L"ras_lingering.dll";
+    auto dialAndWaitForConnected = [&](TDialUp& dialUp) {
+        bool connected = false;
+        dialUp.SetOnStatusEvent([&](TDialUp*, const std::wstring&, bool) { connected = true; });
+        EXPECT_TRUE(dialUp.Dial());
+        EXPECT_TRUE(WaitUntil([&] { return connected; }));
+    };
+    auto finished = [&] {
+        HMODULE library = GetModuleHandleW(name);
+        using Count = int(WINAPI*)();
+        auto count = library ? reinterpret_cast<Count>(reinterpret_cast<void*>(GetProcAddress(library, "LingeringFinished")))
+                             : nullptr;
+        return count ? count() : -1;
+    };
+
+    // Once the thread has ended, destroying the component unloads the library.
+    auto dialUp = std::make_unique<TDialUp>(nullptr, name);
+    ASSERT_TRUE(dialUp->RasInstalled());
+    dialAndWaitForConnected(*dialUp);
+    ASSERT_TRUE(WaitUntil([&] { return finished() == 1; }));
+    WaitProcessingMessages(200);
+    dialUp.reset();
+    EXPECT_EQ(GetModuleHandleW(name), nullptr);
+
+    // Destroyed right after the final status, while the thread still runs in
+    // the library: the library stays, and the thread runs to its end.
+    dialUp = std::make_unique<TDialUp>(nullptr, name);
+    dialAndWaitForConnected(*dialUp);
+    dialUp.reset();
+    ASSERT_NE(GetModuleHandleW(name), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return finished() == 1; }));
 }

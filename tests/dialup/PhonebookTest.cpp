@@ -109,6 +109,16 @@ TEST(DialPlan, AForcedErrorHappensAtItsState)
     EXPECT_EQ(steps.back().error, 678u);
 }
 
+TEST(DialPlan, ADroppedLineEndsDisconnectedWithoutAnErrorWhereItWouldConnect)
+{
+    PhonebookEntry entry;
+    entry.name = "Home";
+    entry.Set("DropLine", "1");
+    const auto steps = PlanDial(ReadDialBehaviour(entry), "", "");
+    EXPECT_EQ(States(steps), (std::vector<uint32_t> { 0, 2, 3, 4, 5, 14, 0x2001 }));
+    EXPECT_EQ(steps.back().error, 0u);
+}
+
 TEST(DialPlan, StressStatusesAreNumberedInOrder)
 {
     DialBehaviour behaviour;

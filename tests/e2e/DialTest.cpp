@@ -93,6 +93,19 @@ TEST_F(DialTest, WrongPasswordIsReportedAndNotTakenForSuccess)
     EXPECT_EQ(lines[1], DialError);
 }
 
+TEST_F(DialTest, ALineThatDropsEndsTheDialAtOnce)
+{
+    // Disconnected (8193, no error) ends the dial: the error line comes with
+    // it, not after the minute the window waits for a line to come up.
+    StartWithPhonebook(L"[宽带连接]\r\nStepDelayMs=30\r\nDropLine=1\r\n");
+    TypeAccount(L"u", L"p");
+    driver::Click(Control(ids::BitBtn1));
+    ASSERT_TRUE(WaitForLogLines(2, std::chrono::seconds(15)));
+    auto lines = LogLines();
+    EXPECT_EQ(lines[0], Disconnected);
+    EXPECT_EQ(lines[1], DialError);
+}
+
 TEST_F(DialTest, WithoutEntriesOnlyTheHangUpIsLogged)
 {
     StartWithPhonebook(L"; no entries\r\n");

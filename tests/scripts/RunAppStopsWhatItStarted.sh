@@ -16,14 +16,14 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 prefix_pids() {
   local p
   for p in /proc/[0-9]*; do
-    tr '\0' '\n' < "$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "${p#/proc/}"
+    { tr '\0' '\n' < "$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "${p#/proc/}"
   done
   return 0
 }
 program_pid() {
   local p
   for p in $(prefix_pids); do
-    tr '\0' ' ' < "/proc/$p/cmdline" 2>/dev/null | grep -q 'VentroADSL.exe' && echo "$p"
+    { tr '\0' ' ' < "/proc/$p/cmdline"; } 2>/dev/null | grep -q 'VentroADSL.exe' && echo "$p"
   done
   return 0
 }

@@ -171,6 +171,15 @@ TEST(WinGfx, TextFittingMeasuresWithTheDevice)
     EXPECT_GT(DrawWideText(canvas.DC(), L"Dial", r, DT_SINGLELINE), 0);
 }
 
+TEST(WinGfx, FillsUseThePlatformsLiveSystemColours)
+{
+    EXPECT_EQ(PlainColor(ClBtnFace), Color(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ(PlainColor(ClWindowText), Color(GetSysColor(COLOR_WINDOWTEXT)));
+    PixelBuffer b(1, 1);
+    FillPixels(b.View(), Rect { 0, 0, 1, 1 }, ClBtnShadow);
+    EXPECT_EQ(b.PixelAt(0, 0), Color(GetSysColor(COLOR_BTNSHADOW)));
+}
+
 TEST(WinGfx, WorkAreaAndAlpha)
 {
     Rect area = GetWorkArea(nullptr, true);

@@ -128,6 +128,7 @@ DialBehaviour ReadDialBehaviour(const PhonebookEntry& entry)
         behaviour.ipAddress = *address;
     behaviour.stepDelayMs = Number(entry, Key::StepDelayMs, behaviour.stepDelayMs);
     behaviour.stressStatuses = Number(entry, Key::StressStatuses, 0);
+    behaviour.dropLine = Number(entry, Key::DropLine, 0) != 0;
     return behaviour;
 }
 
@@ -147,6 +148,10 @@ std::vector<DialStep> PlanDial(const DialBehaviour& behaviour, std::string_view 
     for (uint32_t state : States) {
         if (behaviour.failError != 0 && state == behaviour.failAtState) {
             steps.push_back({ state, behaviour.failError });
+            return steps;
+        }
+        if (state == 0x2000 && behaviour.dropLine) {
+            steps.push_back({ 0x2001, 0 });
             return steps;
         }
         steps.push_back({ state, 0 });

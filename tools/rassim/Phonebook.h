@@ -49,6 +49,7 @@ inline constexpr std::string_view RefuseDial = "RefuseDial";
 inline constexpr std::string_view IpAddress = "IpAddress";
 inline constexpr std::string_view StepDelayMs = "StepDelayMs";
 inline constexpr std::string_view StressStatuses = "StressStatuses";
+inline constexpr std::string_view DropLine = "DropLine";
 }
 
 constexpr uint32_t AuthenticationFailure = 691;
@@ -64,6 +65,7 @@ struct DialBehaviour {
     std::string ipAddress = "10.64.0.2";
     uint32_t stepDelayMs = 300;
     uint32_t stressStatuses = 0;
+    bool dropLine = false; // the line drops (Disconnected, no error) where it would connect
 };
 
 DialBehaviour ReadDialBehaviour(const PhonebookEntry& entry);
