@@ -127,6 +127,39 @@ TEST(FramePictures, OutsideTheRegionIsTransparentAndBadRequestsAreRefused)
     EXPECT_THROW(RenderFramePicture(&StoredSkin(), Size(150, 351)), std::runtime_error); // below 200 wide
 }
 
+// skintool.exe as a skin author runs it: exit code, and the file it leaves.
+DWORD RunSkinTool(const std::wstring& arguments)
+{
+    std::wstring command = L"\"" + Utf8ToWide(std::string("Z:") + VENTRO_SKINTOOL_EXE) + L"\" " + arguments;
+    STARTUPINFOW startup { sizeof(startup) };
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION process {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+            &process))
+        return DWORD(-1);
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = DWORD(-1);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+TEST(SkinToolRender, WritesTheSamePictureAndNothingWhenRefused)
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring out = std::wstring(folder) + L"ventro_render_test.png";
+    DeleteFileW(out.c_str());
+    ASSERT_EQ(RunSkinTool(L"render - 265 351 \"" + out + L"\""), 0u);
+    EXPECT_EQ(ReadPng32(out), ReadPng32(GoldenPath("skin_265x351")));
+    DeleteFileW(out.c_str());
+    ASSERT_EQ(RunSkinTool(L"render - 265 351 \"" + out + L"\" --down closebutton --morph 2"), 1u);
+    EXPECT_EQ(GetFileAttributesW(out.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(RunSkinTool(L"render - 0 351 \"" + out + L"\""), 1u);
+    EXPECT_EQ(GetFileAttributesW(out.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 // A hidden window for the region tests.
 class HiddenWindow {
 public:
