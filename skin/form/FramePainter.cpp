@@ -88,7 +88,10 @@ void ComposeDefaultFrame(TSkinFrame& frame, ITextPainter& text, const DefaultCap
         }
     }
     const std::wstring title = frame.Services().CaptionText();
-    if (!title.empty() && !cap.IsEmpty()) {
+    FrameCanvas captionCanvas { cap, Point { 3, 3 }, &text };
+    // An OnCaptionPaint handler paints the text area instead (window coordinates here).
+    const bool painted = frame.Services().CaptionPaint(captionCanvas, textArea, active);
+    if (!painted && !title.empty() && !cap.IsEmpty()) {
         text.SetFont(active ? fonts.Active : fonts.Inactive);
         const int32_t l = textArea.Left - 3;
         const int64_t a = WidthOfRect(textArea) + 3;
@@ -100,7 +103,6 @@ void ComposeDefaultFrame(TSkinFrame& frame, ITextPainter& text, const DefaultCap
         FillPixels(cap, Rect { place.Left - 2, place.Top - 2, place.Right + 2, place.Bottom + 2 }, face);
         text.Draw(cap, place, shown, colors.Resolve(active ? fonts.ActiveColor : fonts.InactiveColor));
     }
-    FrameCanvas captionCanvas { cap, Point { 3, 3 }, &text };
     for (auto& o : frame.Objects())
         if (o->Visible)
             o->Draw(captionCanvas, true);

@@ -6,7 +6,7 @@
 
 #include "skin/data/ResourceStrings.h"
 #include "skin/form/FrameSkin.h"
-#include "skin/gfx/Glyphs.h"
+#include "skin/gfx/GlyphPainters.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/TextFit.h"
@@ -327,26 +327,27 @@ void TlxSkinStdButtonObject::DrawFallbackGlyph(FrameCanvas& canvas)
     }
     const Color color = colors.Resolve(Enabled ? ClBtnText : ClBtnShadow);
     const FrameWindowState ws = Parent.WindowState();
+    const PixelView v = bmp.View();
     switch (CommandValue) {
-    case TlxStdCommand::cmClose: RasterizeGlyph(bmp.View(), CloseGlyph(x, y), color); break;
+    case TlxStdCommand::cmClose: DrawCloseGlyph(v, x, y, color); break;
     case TlxStdCommand::cmMaximize:
-        RasterizeGlyph(bmp.View(), ws.Maximized ? RestoreGlyph(x, y) : MaximizeGlyph(x, y), color);
+        (ws.Maximized ? DrawRestoreGlyph : DrawMaximizeGlyph)(v, x, y, color);
         break;
     case TlxStdCommand::cmMinimize:
-        RasterizeGlyph(bmp.View(), ws.Minimized ? RestoreGlyph(x, y) : MinimizeGlyph(x, y), color);
+        (ws.Minimized ? DrawRestoreGlyph : DrawMinimizeGlyph)(v, x, y, color);
         break;
     case TlxStdCommand::cmSysMenu:
         if (Parent.ShowIcon()) {
-            FrameCanvas own { bmp.View(), Point {}, canvas.Text };
+            FrameCanvas own { v, Point {}, canvas.Text };
             Parent.DrawSmallIcon(own, 0, 0);
         } else {
-            RasterizeGlyph(bmp.View(), SysMenuGlyph(x, y), color);
+            DrawSysMenuGlyph(v, x, y, color);
         }
         break;
     case TlxStdCommand::cmRollUp:
-        RasterizeGlyph(bmp.View(), ws.RolledUp ? RollDownGlyph(x, y) : RollUpGlyph(x, y), color);
+        (ws.RolledUp ? DrawRollDownGlyph : DrawRollUpGlyph)(v, x, y, color);
         break;
-    case TlxStdCommand::cmMinimizeToTray: RasterizeGlyph(bmp.View(), TrayGlyph(x, y), color); break;
+    case TlxStdCommand::cmMinimizeToTray: DrawTrayGlyph(v, x, y, color); break;
     default: break;
     }
     const Rect local = canvas.ToLocal(ObjectRect);

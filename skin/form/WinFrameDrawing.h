@@ -46,6 +46,18 @@ IconHandle MakeSmallIcon(HICON formIcon, HICON applicationIcon);
 // Draws an icon at (x, y) of a pixel surface, as the platform draws icons.
 void DrawIconOnPixels(PixelView target, int32_t x, int32_t y, HICON icon, Point size);
 
+// The cursor position packed in a message's second parameter, read signed so
+// that monitors left of or above the primary one give negative coordinates.
+inline Point CursorFromLParam(LPARAM lParam)
+{
+    return Point { int32_t(short(LOWORD(lParam))), int32_t(short(HIWORD(lParam))) };
+}
+// A screen point in window coordinates (origin at the window's outer top-left).
+inline Point ScreenToWindowPoint(Point screen, const RECT& windowRect)
+{
+    return Point { screen.X - windowRect.left, screen.Y - windowRect.top };
+}
+
 // Paints composed bands on a device context with the client clipped out.
 void PaintFrameImage(HDC dc, const FrameImage& image, Rect client);
 

@@ -40,6 +40,27 @@ TEST(FrameGeometry, OurSkinAt265x351MovesEveryPieceWithTheSize)
     EXPECT_EQ(GetMinHeight(&skin, FrameBorderStyle::Single, {}, normal), 34);
 }
 
+TEST(FrameSkin, TypedLookupsPictureIndexesAndEnumerationMappings)
+{
+    const TlxSkinContent& skin = StoredSkin();
+    ASSERT_NE(FindSkinObject<TlxDataSkinStdButton>(skin, "closebutton"), nullptr);
+    EXPECT_NE(FindSkinObject<TlxDataSkinButton>(skin, "closebutton"), nullptr); // a derived class counts
+    EXPECT_EQ(FindSkinObject<TlxDataSkinCaption>(skin, "closebutton"), nullptr);
+    EXPECT_EQ(FindSkinObject<TlxDataSkinStdButton>(skin, "CloseButton"), nullptr); // case counts
+    EXPECT_NE(FindSkinControl<TlxDataSkinControl>(skin, "button"), nullptr);
+    EXPECT_EQ(FindSkinControl<TlxDataSkinControl>(skin, "nosuchcontrol"), nullptr);
+    EXPECT_EQ(ActivePictureView(skin, 0).Width(), 142);
+    EXPECT_TRUE(ActivePictureView(skin, -1).IsEmpty());
+    EXPECT_TRUE(ActivePictureView(skin, 6).IsEmpty());
+    EXPECT_EQ(ToMorphKind(TlxMorphKind::mkPush), MorphKind::Push);
+    EXPECT_EQ(ToInactiveEffect(TlxInActiveEffect::ieSplitBlur), InactiveEffect::SplitBlur);
+    EXPECT_EQ(ToClientStretchType(TlxStretchType::stVert), ClientStretchType::Vertical);
+    // A mask counts only with a picture behind it.
+    TlxSkinContent noMask;
+    noMask.MaskPictureName = "mask.bmp";
+    EXPECT_FALSE(FrameSkinFromContent(noMask).HasMask);
+}
+
 TEST(FrameGeometry, EmptyCaptionAndButtonRectanglesStayEmptyAndButtonsLeftOfTheMiddleStay)
 {
     FrameSkinInfo skin = SmallFrame();

@@ -17,7 +17,9 @@
 #include "skin/form/WinFrameDrawing.h"
 #include "skin/form/WinFramePicture.h"
 #include "skin/gfx/DibSection.h"
+#include "skin/gfx/GlyphPainters.h"
 #include "skin/gfx/PixelOps.h"
+#include "skin/gfx/WinGlyphPainters.h"
 
 namespace ventro {
 namespace {
@@ -125,6 +127,73 @@ TEST(FramePictures, OutsideTheRegionIsTransparentAndBadRequestsAreRefused)
     o.Morph = 0.5; // no object to morph
     EXPECT_THROW(RenderFramePicture(&StoredSkin(), o), std::runtime_error);
     EXPECT_THROW(RenderFramePicture(&StoredSkin(), Size(150, 351)), std::runtime_error); // below 200 wide
+}
+
+// skintool.exe as a skin author runs it: exit code, and the file it leaves.
+DWORD RunSkinTool(const std::wstring& arguments)
+{
+    std::wstring command = L"\"" + Utf8ToWide(std::string("Z:") + VENTRO_SKINTOOL_EXE) + L"\" " + arguments;
+    STARTUPINFOW startup { sizeof(startup) };
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION process {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+            &process))
+        return DWORD(-1);
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = DWORD(-1);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+TEST(SkinToolRender, WritesTheSamePictureAndNothingWhenRefused)
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring out = std::wstring(folder) + L"ventro_render_test.png";
+    DeleteFileW(out.c_str());
+    ASSERT_EQ(RunSkinTool(L"render - 265 351 \"" + out + L"\""), 0u);
+    EXPECT_EQ(ReadPng32(out), ReadPng32(GoldenPath("skin_265x351")));
+    DeleteFileW(out.c_str());
+    ASSERT_EQ(RunSkinTool(L"render - 265 351 \"" + out + L"\" --down closebutton --morph 2"), 1u);
+    EXPECT_EQ(GetFileAttributesW(out.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(RunSkinTool(L"render - 0 351 \"" + out + L"\""), 1u);
+    EXPECT_EQ(GetFileAttributesW(out.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(NamedGlyphs, TheDeviceAndTheCorePaintersDrawTheSamePixels)
+{
+    using CorePainter = void (*)(PixelView, int32_t, int32_t, Color);
+    using DevicePainter = void (*)(HDC, int32_t, int32_t, Color);
+    const std::pair<CorePainter, DevicePainter> painters[] = { { DrawCloseGlyph, DrawCloseGlyph },
+        { DrawMaximizeGlyph, DrawMaximizeGlyph }, { DrawMinimizeGlyph, DrawMinimizeGlyph },
+        { DrawRestoreGlyph, DrawRestoreGlyph }, { DrawSysMenuGlyph, DrawSysMenuGlyph },
+        { DrawRollUpGlyph, DrawRollUpGlyph }, { DrawRollDownGlyph, DrawRollDownGlyph },
+        { DrawTrayGlyph, DrawTrayGlyph } };
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    for (const auto& [core, device] : painters) {
+        DibSection onDevice(17, 17);
+        PixelBuffer onCore(17, 17);
+        FillPixels(onDevice.View(), Rect { 0, 0, 17, 17 }, ClWhite);
+        FillPixels(onCore.View(), Rect { 0, 0, 17, 17 }, ClWhite);
+        {
+            SelectGuard select(dc.Get(), onDevice.Handle());
+            device(dc.Get(), 3, 4, ClBlue);
+            GdiFlush();
+        }
+        core(onCore.View(), 3, 4, ClBlue);
+        for (int32_t y = 0; y < 17; ++y)
+            for (int32_t x = 0; x < 17; ++x)
+                ASSERT_EQ(onDevice.View().PixelAt(x, y), onCore.PixelAt(x, y)) << x << "," << y;
+    }
+}
+
+TEST(Cursor, PositionsLeftOfAndAboveThePrimaryMonitorAreNegative)
+{
+    EXPECT_EQ(CursorFromLParam(MAKELPARAM(-5, -300)), (Point { -5, -300 }));
+    EXPECT_EQ(CursorFromLParam(MAKELPARAM(1200, 40)), (Point { 1200, 40 }));
+    EXPECT_EQ(ScreenToWindowPoint({ -5, -300 }, RECT { -100, -320, 0, 0 }), (Point { 95, 20 }));
 }
 
 // A hidden window for the region tests.

@@ -345,6 +345,60 @@ TEST_F(SkinObjectsTest, CaptionDrawsShadowThenTextInTheStatesColours)
     EXPECT_EQ(band.PixelAt(27, 6), r.FontColor);
 }
 
+TEST(CaptionFrame, TheTextFrameStripFollowsTheTextOrFillsTheCaption)
+{
+    RecordingForm form; // buttons offset 1
+    form.Caption = L"abc";
+    TlxDataSkinCaption record("caption");
+    record.ActivePictureIndex = 0;
+    record.SkinRect = record.TextRect = Rect { 0, 0, 100, 20 };
+    record.Alignment = TAlignment::taLeftJustify;
+    record.FrameRect = Rect { 0, 0, 40, 10 };
+    record.ActiveFrameRect = Rect { 40, 0, 80, 10 };
+    record.FrameTextRect = Rect { 5, 2, 35, 8 };
+    record.FrameLeftOffset = record.FrameRightOffset = 5;
+    BoxText text;
+    const Color marker = Rgb(9, 9, 9);
+    PixelBuffer pixels(110, 30);
+    FrameCanvas canvas { pixels.View(), Point {}, &text };
+    auto draw = [&](TlxSkinCaptionObject& caption) {
+        FillPixels(pixels.View(), Rect { 0, 0, 110, 30 }, marker);
+        caption.Draw(canvas, false);
+    };
+    {
+        TlxSkinCaptionObject caption(form, &StoredSkin(), &record);
+        PixelView picture = caption.ActivePicture;
+        // T = (5, 2, 95, 20): "abc" at (5, 5); the strip is 40 + 18 - 30 = 28
+        // wide at (5 - 5, 5 - 2), its fixed ends from the frame rectangle's.
+        EXPECT_EQ(caption.TextPlace(text, false), (Rect { 5, 5, 23, 17 }));
+        draw(caption);
+        EXPECT_EQ(pixels.PixelAt(0, 3), picture.PixelAt(0, 0));
+        EXPECT_EQ(pixels.PixelAt(27, 4), picture.PixelAt(39, 1));
+        EXPECT_EQ(pixels.PixelAt(28, 4), marker);
+        caption.Active = true;
+        draw(caption);
+        EXPECT_EQ(pixels.PixelAt(0, 3), picture.PixelAt(40, 0));
+    }
+    record.FullFrame = true;
+    {
+        TlxSkinCaptionObject caption(form, &StoredSkin(), &record);
+        PixelView picture = caption.ActivePicture;
+        draw(caption);
+        EXPECT_EQ(pixels.PixelAt(0, 3), marker);
+        EXPECT_EQ(pixels.PixelAt(1, 3), picture.PixelAt(0, 0));
+        EXPECT_EQ(pixels.PixelAt(98, 3), picture.PixelAt(39, 0));
+        EXPECT_EQ(pixels.PixelAt(99, 3), marker);
+    }
+    record.FullFrame = false;
+    record.FrameTextRect = Rect { 0, 0, 100, 8 }; // 40 + 18 - 100: no strip
+    {
+        TlxSkinCaptionObject caption(form, &StoredSkin(), &record);
+        draw(caption);
+        EXPECT_EQ(pixels.PixelAt(5, 4), marker); // between two letters, where the strip would start
+        EXPECT_FALSE(text.Drawn.empty());
+    }
+}
+
 TEST(CaptionAnimation, FrameCountZeroNeverShowsAFrame)
 {
     RecordingForm form;
