@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     using namespace ventro;
     // Far below the tool's limit, so that small inputs claiming big pictures
     // (RLE, PNG) are cut short quickly; the refusal itself is exercised often.
-    ImportLimits limits { int64_t(1) << 20 };
+    ImportLimits limits { int64_t(1) << 16 };
     ImportedPicture imported;
     try {
         imported = ImportPicture({ data, size }, limits);

@@ -3,95 +3,20 @@
 // stored layout; files already in that layout go in byte for byte; damaged
 // files are refused.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
-#include "skin/data/SkinStream.h"
+#include "tests/skin_data/PictureBuilders.h"
 #include "tests/skin_data/TestHelpers.h"
 #include "tools/skintool/BitmapImport.h"
 
 namespace ventro {
 namespace {
 
-void Put(std::vector<uint8_t>& b, uint32_t v, int n = 4)
-{
-    for (int i = 0; i < n; ++i)
-        b.push_back(uint8_t(v >> (8 * i)));
-}
-void PutAt(std::vector<uint8_t>& b, size_t at, uint32_t v, int n = 4)
-{
-    for (int i = 0; i < n; ++i)
-        b[at + size_t(i)] = uint8_t(v >> (8 * i));
-}
-
-// A bitmap file as a paint program would write it. Table entries are
-// 0x00RRGGBB; data is the pixel data exactly as stored.
-struct BmpSpec {
-    uint32_t HeaderSize = 40;
-    int32_t Width = 0;
-    int32_t Height = 0;  // negative for top-down rows
-    uint16_t Bits = 24;
-    uint32_t Compression = 0;
-    std::vector<uint32_t> Table;
-    std::vector<uint32_t> Masks;  // red, green, blue[, alpha]
-    uint32_t ClrUsed = 0;
-    std::vector<uint8_t> Data;
-};
-
-std::vector<uint8_t> MakeBmp(const BmpSpec& s)
-{
-    std::vector<uint8_t> b = { 'B', 'M' };
-    Put(b, 0);  // file size, filled in below
-    Put(b, 0);
-    Put(b, 0);  // offset of the rows, filled in below
-    Put(b, s.HeaderSize);
-    if (s.HeaderSize == 12) {
-        Put(b, uint32_t(s.Width), 2);
-        Put(b, uint32_t(s.Height), 2);
-        Put(b, 1, 2);
-        Put(b, s.Bits, 2);
-    } else {
-        std::vector<uint8_t> info;
-        Put(info, uint32_t(s.Width));
-        Put(info, uint32_t(s.Height));
-        Put(info, 1, 2);
-        Put(info, s.Bits, 2);
-        Put(info, s.Compression);
-        Put(info, uint32_t(s.Data.size()));
-        Put(info, 2835);
-        Put(info, 2835);
-        Put(info, s.ClrUsed);
-        Put(info, 0);
-        if (s.HeaderSize > 40)
-            for (uint32_t m : s.Masks)
-                Put(info, m);
-        info.resize(s.HeaderSize - 4, 0);
-        b.insert(b.end(), info.begin(), info.end());
-        if (s.HeaderSize == 40)
-            for (uint32_t m : s.Masks)
-                Put(b, m);
-    }
-    for (uint32_t c : s.Table)
-        Put(b, c, s.HeaderSize == 12 ? 3 : 4);
-    PutAt(b, 10, uint32_t(b.size()));
-    b.insert(b.end(), s.Data.begin(), s.Data.end());
-    PutAt(b, 2, uint32_t(b.size()));
-    return b;
-}
-
-// Packs palette indices (rows top-down) into stored rows of the given depth.
-std::vector<uint8_t> PackRows(const std::vector<std::vector<uint8_t>>& rows, int bits, bool bottomUp)
-{
-    size_t stride = ((rows[0].size() * size_t(bits) + 31) / 32) * 4;
-    std::vector<uint8_t> out(stride * rows.size(), 0);
-    for (size_t r = 0; r < rows.size(); ++r) {
-        size_t fileRow = bottomUp ? rows.size() - 1 - r : r;
-        for (size_t x = 0; x < rows[r].size(); ++x) {
-            size_t bit = x * size_t(bits);
-            out[fileRow * stride + bit / 8] |= uint8_t(rows[r][x] << (8 - bits - bit % 8));
-        }
-    }
-    return out;
-}
+using test::BmpSpec;
+using test::MakeBmp;
+using test::MakePng;
+using test::PackRows;
+using test::Put;
+using test::PutAt;
 
 Color ColorOf(uint32_t rrggbb) { return Rgb(uint8_t(rrggbb >> 16), uint8_t(rrggbb >> 8), uint8_t(rrggbb)); }
 
@@ -306,39 +231,6 @@ TEST(BitmapImport, RleBitmapsDecodeRunsDeltasAndLineEnds)
     ExpectStoredLayout(imported.Picture, 8);
 }
 
-// PNG files built inline: chunks with their CRCs, rows unfiltered.
-void Chunk(std::vector<uint8_t>& png, const char* type, const std::vector<uint8_t>& data)
-{
-    auto be = [&](uint32_t v) {
-        for (int i = 3; i >= 0; --i)
-            png.push_back(uint8_t(v >> (8 * i)));
-    };
-    be(uint32_t(data.size()));
-    size_t start = png.size();
-    png.insert(png.end(), type, type + 4);
-    png.insert(png.end(), data.begin(), data.end());
-    be(uint32_t(crc32(0, png.data() + start, uInt(png.size() - start))));
-}
-
-std::vector<uint8_t> MakePng(uint32_t w, uint32_t h, uint8_t depth, uint8_t colourType, const std::vector<std::vector<uint8_t>>& rows,
-    const std::vector<uint8_t>& palette = {})
-{
-    std::vector<uint8_t> png = { 137, 'P', 'N', 'G', '\r', '\n', 26, '\n' };
-    std::vector<uint8_t> ihdr = { uint8_t(w >> 24), uint8_t(w >> 16), uint8_t(w >> 8), uint8_t(w), uint8_t(h >> 24), uint8_t(h >> 16),
-        uint8_t(h >> 8), uint8_t(h), depth, colourType, 0, 0, 0 };
-    Chunk(png, "IHDR", ihdr);
-    if (!palette.empty())
-        Chunk(png, "PLTE", palette);
-    std::vector<uint8_t> raw;
-    for (const auto& row : rows) {
-        raw.push_back(0);  // filter: none
-        raw.insert(raw.end(), row.begin(), row.end());
-    }
-    Chunk(png, "IDAT", CompressBytes(raw));
-    Chunk(png, "IEND", {});
-    return png;
-}
-
 TEST(BitmapImport, PngImagesAreRecognisedByTheirContent)
 {
     ImportedPicture rgb = ImportPicture(MakePng(2, 2, 8, 2, { { 1, 2, 3, 4, 5, 6 }, { 7, 8, 9, 10, 11, 12 } }));
@@ -350,6 +242,13 @@ TEST(BitmapImport, PngImagesAreRecognisedByTheirContent)
     ImportedPicture rgba = ImportPicture(MakePng(2, 1, 8, 6, { { 1, 2, 3, 0, 200, 100, 50, 255 } }));
     ExpectPixels(rgba.Picture, { { 0x010203, 0xC86432 } }, "RGBA");
     ExpectStoredLayout(rgba.Picture, 24);
+
+    // An empty image data chunk before the real one is allowed.
+    std::vector<uint8_t> split = MakePng(1, 1, 8, 2, { { 1, 2, 3 } });
+    std::vector<uint8_t> empty;
+    test::Chunk(empty, "IDAT", {});
+    split.insert(split.begin() + 8 + 25, empty.begin(), empty.end());
+    ExpectPixels(ImportPicture(split).Picture, { { 0x010203 } }, "empty IDAT");
 
     // Sixteen bits a channel keep their high byte.
     ImportedPicture deep = ImportPicture(MakePng(1, 1, 16, 2, { { 0x12, 0xFF, 0x34, 0x00, 0x56, 0x80 } }));

@@ -36,6 +36,8 @@ struct PngInfo {
     std::vector<uint32_t> Palette;
     size_t PaletteChunk = 0;  // offset of the PLTE chunk, 0 if none
     int64_t DataBytes = 0;
+    bool EmptyDataChunk = false;
+    size_t End = 0;  // just past IEND
 };
 
 int Channels(int colorType)
@@ -85,7 +87,9 @@ PngInfo ReadChunks(std::span<const uint8_t> bytes)
                 info.Palette.push_back((uint32_t(data[i]) << 16) | (uint32_t(data[i + 1]) << 8) | data[i + 2]);
         } else if (std::memcmp(type, "IDAT", 4) == 0) {
             info.DataBytes += length;
+            info.EmptyDataChunk |= length == 0;
         } else if (std::memcmp(type, "IEND", 4) == 0) {
+            info.End = pos + 12 + size_t(length);
             return info;
         }
         pos += 12 + size_t(length);
@@ -104,26 +108,40 @@ void PutBigEndian(std::vector<uint8_t>& out, uint32_t v)
         out.push_back(uint8_t(v >> (8 * i)));
 }
 
-// stb_image takes the colour of an index past the end of the palette from
-// entries it never set. A copy of the file with the palette filled up by a
-// colour the palette does not hold makes such an index show.
-std::vector<uint8_t> FillPalette(std::span<const uint8_t> bytes, const PngInfo& info)
+// A copy of the file for the two things stb_image gets wrong: it takes the
+// colour of an index past the end of the palette from entries it never set
+// (so the palette is filled up with a colour it does not hold, which makes
+// such an index show), and it copies from a null buffer when the first
+// image data chunk is empty (so empty ones are left out).
+std::vector<uint8_t> RewriteForStb(std::span<const uint8_t> bytes, const PngInfo& info, bool fillPalette)
 {
-    std::unordered_set<uint32_t> used(info.Palette.begin(), info.Palette.end());
-    uint32_t filler = 0;
-    while (used.count(filler))
-        ++filler;
-    size_t oldLength = info.Palette.size() * 3;
-    std::vector<uint8_t> out(bytes.begin(), bytes.begin() + long(info.PaletteChunk));
-    PutBigEndian(out, 256 * 3);
-    size_t start = out.size();
-    out.insert(out.end(), { 'P', 'L', 'T', 'E' });
-    for (size_t i = 0; i < 256; ++i) {
-        uint32_t c = i < info.Palette.size() ? info.Palette[i] : filler;
-        out.insert(out.end(), { uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c) });
+    std::vector<uint8_t> out(bytes.begin(), bytes.begin() + sizeof(Signature));
+    for (size_t pos = sizeof(Signature); pos < info.End;) {
+        uint32_t length = BigEndian32(bytes.data() + pos);
+        const uint8_t* type = bytes.data() + pos + 4;
+        size_t next = pos + 12 + length;
+        if (std::memcmp(type, "IDAT", 4) == 0 && length == 0) {
+            pos = next;
+            continue;
+        }
+        if (fillPalette && pos == info.PaletteChunk) {
+            std::unordered_set<uint32_t> used(info.Palette.begin(), info.Palette.end());
+            uint32_t filler = 0;
+            while (used.count(filler))
+                ++filler;
+            PutBigEndian(out, 256 * 3);
+            size_t start = out.size();
+            out.insert(out.end(), { 'P', 'L', 'T', 'E' });
+            for (size_t i = 0; i < 256; ++i) {
+                uint32_t c = i < info.Palette.size() ? info.Palette[i] : filler;
+                out.insert(out.end(), { uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c) });
+            }
+            PutBigEndian(out, uint32_t(crc32(0, out.data() + start, uInt(out.size() - start))));
+        } else {
+            out.insert(out.end(), bytes.begin() + long(pos), bytes.begin() + long(next));
+        }
+        pos = next;
     }
-    PutBigEndian(out, uint32_t(crc32(0, out.data() + start, uInt(out.size() - start))));
-    out.insert(out.end(), bytes.begin() + long(info.PaletteChunk + 12 + oldLength), bytes.end());
     return out;
 }
 
@@ -151,10 +169,11 @@ DecodedPicture DecodePng(std::span<const uint8_t> bytes, const ImportLimits& lim
     out.Width = info.Width;
     out.Height = info.Height;
     out.Description = Describe(info);
-    std::vector<uint8_t> filled;
-    if (info.ColorType == 3 && info.PaletteChunk != 0 && info.Palette.size() < 256)
-        filled = FillPalette(bytes, info);
-    out.Pixels = StbDecode({}, filled.empty() ? bytes : filled, info.Width, info.Height);
+    bool fillPalette = info.ColorType == 3 && info.PaletteChunk != 0 && info.Palette.size() < 256;
+    std::vector<uint8_t> rewritten;
+    if (fillPalette || info.EmptyDataChunk)
+        rewritten = RewriteForStb(bytes, info, fillPalette);
+    out.Pixels = StbDecode({}, rewritten.empty() ? bytes : rewritten, info.Width, info.Height);
 
     // Palette and grey images keep a colour table; stb_image gives colours,
     // so each pixel is looked up in it again.

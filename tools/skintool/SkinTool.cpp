@@ -83,7 +83,7 @@ int Compile(const std::string& definition, const std::string& out, bool raw)
             ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxInputBytes));
             if (imported.Converted())
                 notes.push_back("converted " + path + " (" + imported.ConvertedFrom + ") to "
-                    + std::to_string(imported.Picture.BitsPerPixel) + " bits");
+                    + (imported.Picture.BitsPerPixel == 1 ? "1 bit" : std::to_string(imported.Picture.BitsPerPixel) + " bits"));
             return std::move(imported.Picture);
         } catch (const EInvalidGraphic& e) {
             throw ToolError(path + ": " + e.what());
