@@ -10,7 +10,7 @@
 
 namespace ventro::testing {
 
-inline const TlxSkinData& StoredSkin()
+inline TlxSkinData& StoredSkin()
 {
     static std::unique_ptr<TlxSkinData> data = [] {
         std::ifstream in(VENTRO_STORED_SKIN_FILE, std::ios::binary);

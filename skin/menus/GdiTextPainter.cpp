@@ -1,0 +1,103 @@
+// Menu and hint texts with the platform's text drawing.
+#include "skin/menus/GdiTextPainter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "skin/gfx/PixelOps.h"
+
+namespace ventro {
+
+UINT DrawTextFormat(uint32_t flags)
+{
+    UINT format = DT_NOCLIP;
+    if (flags & TextCenter)
+        format |= DT_CENTER;
+    else if (flags & TextRight)
+        format |= DT_RIGHT;
+    if (flags & TextVCenter)
+        format |= DT_VCENTER;
+    if (flags & TextSingleLine)
+        format |= DT_SINGLELINE;
+    if (flags & TextRtlReading)
+        format |= DT_RTLREADING;
+    return format;
+}
+
+GdiTextPainter::GdiTextPainter() : m_dc(CreateCompatibleDC(nullptr))
+{
+    SetBkMode(m_dc.Get(), TRANSPARENT);
+}
+
+GdiTextPainter::~GdiTextPainter()
+{
+    if (m_oldBitmap)
+        SelectObject(m_dc.Get(), m_oldBitmap);
+}
+
+int GdiTextPainter::GdiObjectCount() const { return int(m_fonts.size()) + (m_scratch.IsEmpty() ? 0 : 1) + 1; }
+
+HFONT GdiTextPainter::FontFor(const MenuFont& font)
+{
+    FontKey key { font.Name, font.Height, font.Style.Bits, font.CharSet };
+    auto it = m_fonts.find(key);
+    if (it != m_fonts.end())
+        return it->second.Get();
+    LOGFONTW lf {};
+    lf.lfHeight = font.Height;
+    lf.lfWeight = font.Style.Has(TFontStyles::fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.Style.Has(TFontStyles::fsItalic);
+    lf.lfUnderline = font.Style.Has(TFontStyles::fsUnderline);
+    lf.lfStrikeOut = font.Style.Has(TFontStyles::fsStrikeOut);
+    lf.lfCharSet = BYTE(font.CharSet);
+    lf.lfQuality = DEFAULT_QUALITY;
+    wcsncpy(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE - 1);
+    HFONT made = CreateFontIndirectW(&lf);
+    return m_fonts.emplace(key, FontHandle(made)).first->second.Get();
+}
+
+Extent GdiTextPainter::Measure(const MenuFont& font, std::wstring_view text, uint32_t flags)
+{
+    HGDIOBJ old = SelectObject(m_dc.Get(), FontFor(font));
+    RECT r {};
+    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DrawTextFormat(flags) | DT_CALCRECT);
+    SelectObject(m_dc.Get(), old);
+    return Extent { r.right - r.left, r.bottom - r.top };
+}
+
+void GdiTextPainter::EnsureScratch(int32_t width, int32_t height)
+{
+    if (!m_scratch.IsEmpty() && m_scratch.Width() >= width && m_scratch.Height() >= height)
+        return;
+    if (m_oldBitmap) {
+        SelectObject(m_dc.Get(), m_oldBitmap);
+        m_oldBitmap = nullptr;
+    }
+    const int32_t w = std::max(width, m_scratch.Width()), h = std::max(height, m_scratch.Height());
+    m_scratch = DibSection(std::max(w, 64), std::max(h, 32));
+    m_oldBitmap = SelectObject(m_dc.Get(), m_scratch.Handle());
+}
+
+void GdiTextPainter::Draw(PixelView target, const MenuFont& font, std::wstring_view text, Rect r, Color color,
+    uint32_t flags)
+{
+    const Rect clip = IntersectRects(r, ViewBounds(target));
+    if (clip.Width() <= 0 || clip.Height() <= 0 || text.empty())
+        return;
+    EnsureScratch(clip.Width(), clip.Height());
+    const PixelView scratch = m_scratch.View();
+    CopyPixels(scratch, 0, 0, target, clip);
+    HDC dc = m_dc.Get();
+    HGDIOBJ old = SelectObject(dc, FontFor(font));
+    SetTextColor(dc, COLORREF(color & 0x00FFFFFFu));
+    const RegionHandle region(CreateRectRgn(0, 0, clip.Width(), clip.Height()));
+    SelectClipRgn(dc, region.Get());
+    RECT box { r.Left - clip.Left, r.Top - clip.Top, r.Right - clip.Left, r.Bottom - clip.Top };
+    DrawTextW(dc, text.data(), int(text.size()), &box, DrawTextFormat(flags));
+    SelectClipRgn(dc, nullptr);
+    SelectObject(dc, old);
+    GdiFlush();
+    CopyPixels(target, clip.Left, clip.Top, scratch, Rect { 0, 0, clip.Width(), clip.Height() });
+}
+
+} // namespace ventro

@@ -1,0 +1,106 @@
+// The skinned hint: TlxSkinHint (the component on the main form that shows
+// hints and the skin form's object hints) and TlxSkinHintWindow (the hint
+// window drawn from the skin's "HINTWINDOW" frame or as a plain tooltip).
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/CustomWindow.h"
+#include "skin/data/SkinComponents.h"
+#include "skin/menus/GdiTextPainter.h"
+#include "skin/menus/HintPaint.h"
+#include "skin/menus/MenuTree.h"
+
+namespace ventro {
+
+class TlxSkinHint;
+
+class TlxSkinHintWindow : public TCustomWindow {
+public:
+    explicit TlxSkinHintWindow(TlxSkinHint& hint);
+    ~TlxSkinHintWindow() override;
+
+    // Shows text with the top-left of rect as its place (moved in from the
+    // screen's right and bottom edges).
+    void ActivateHint(Rect rect, const std::wstring& text);
+    void HideHint();
+    bool Showing() const;
+    // The window's size and painting input of the hint shown last.
+    const HintPaintInput& Shown() const { return m_input; }
+    const PixelBuffer& Buffer() const { return m_buffer; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    TlxSkinHint& m_hint;
+    HintPaintInput m_input;
+    PixelBuffer m_buffer;
+    bool m_previousAlpha = false;
+    uint8_t m_previousAlphaValue = 0;
+    uint8_t m_alpha = 0;
+    DWORD m_fadeTick = 0;
+};
+
+class TlxSkinHint : public TComponent {
+public:
+    explicit TlxSkinHint(TComponent* owner);
+    ~TlxSkinHint() override;
+
+    std::wstring LineSeparator = L"@";
+    TlxSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(TlxSkinData* value);
+    bool Active() const { return m_active; }
+    void SetActive(bool value);
+    bool AlphaBlend = false;
+    uint8_t AlphaBlendValue = 0;
+    bool AlphaBlendAnimation = false;
+    MenuFont DefaultFont { L"Tahoma", -11, {}, DEFAULT_CHARSET };
+    bool UseSkinFont = true;
+    // The pauses before an object hint shows and before it hides again.
+    uint32_t HintPause = 500;
+    uint32_t HintHidePause = 2500;
+
+    // Extra content of the hint about to show: a bold title and an image.
+    std::wstring Title;
+    int ImageIndex = 0;
+    TImageList* ImageList = nullptr;
+    // Clears the extra content, then takes a skinned control's title and image.
+    void PrepareHint(const std::wstring& title = {}, TImageList* images = nullptr, int imageIndex = 0);
+
+    // Shows text below the pointer after the hint pause, and hides it after
+    // the hide pause; a new request starts over.
+    void QueueObjectHint(const std::wstring& text);
+    void HideObjectHint();
+    // Shows a hint now with its top-left at (x, y).
+    void ShowHint(int x, int y, const std::wstring& text);
+
+    TlxSkinHintWindow& Window() { return *m_window; }
+    GdiTextPainter& Painter() { return m_text; }
+    bool TimerRunning() const { return m_timer != 0; }
+    // Where an object hint goes: below the pointer by the drawn height of its cursor.
+    static Point ObjectHintPosition();
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void StopTimer();
+
+    TlxSkinData* m_skinData = nullptr;
+    bool m_active = true;
+    GdiTextPainter m_text;
+    std::unique_ptr<TlxSkinHintWindow> m_window;
+    UINT_PTR m_timer = 0;
+    std::wstring m_objectHint;
+};
+
+// The first active hint component among the components of `holder`, or null.
+TlxSkinHint* FindActiveSkinHint(TComponent* holder);
+
+} // namespace ventro

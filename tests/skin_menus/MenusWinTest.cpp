@@ -1,0 +1,330 @@
+// The skinned menus through real windows and messages: opening with the
+// first item lit, Escape through the application's dispatch, a command whose
+// popups are gone before it runs, marker scrolling on the timer, the closing
+// notifications, and a seeded random walk that leaves no window, timer or
+// GDI object behind.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "platform/Application.h"
+#include "platform/MessageWindow.h"
+#include "platform/Release.h"
+#include "skin/data/BmpFile.h"
+#include "skin/menus/lxSkinMenus.h"
+#include "tests/skin_menus/DemoMenu.h"
+#include "tests/skin_menus/StoredSkin.h"
+
+namespace ventro {
+namespace {
+
+using testing::AddItem;
+using testing::StoredSkin;
+
+// Pumps the application's dispatch for about `ms` milliseconds.
+void Pump(DWORD ms)
+{
+    const DWORD end = GetTickCount() + ms;
+    do {
+        Application().ProcessMessages();
+        Sleep(1);
+    } while (int32_t(end - GetTickCount()) > 0);
+}
+
+// The popup windows of this thread: all, and the visible ones.
+struct PopupCount {
+    int All = 0;
+    int Visible = 0;
+};
+PopupCount CountPopups()
+{
+    PopupCount count;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND wnd, LPARAM param) -> BOOL {
+            wchar_t name[64] {};
+            GetClassNameW(wnd, name, 64);
+            if (std::wstring(name) == L"TlxSkinPopupWindow") {
+                auto* c = reinterpret_cast<PopupCount*>(param);
+                ++c->All;
+                c->Visible += IsWindowVisible(wnd) ? 1 : 0;
+            }
+            return TRUE;
+        },
+        LPARAM(&count));
+    return count;
+}
+
+HWND LevelWindow(PopupLevel& level) { return static_cast<TlxSkinPopupWindow*>(level.Window)->Handle(); }
+
+class MenusWinTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        Application().Initialize();
+        Application().SetTitle(L"MenusWinTest");
+    }
+    void SetUp() override
+    {
+        owner = std::make_unique<TComponent>(nullptr);
+        menu = new TlxSkinMenu(owner.get());
+        root = std::make_unique<TMenuItem>(nullptr);
+        control = std::make_unique<MessageWindow>([this](UINT message, WPARAM, LPARAM, LRESULT& result) {
+            if (message == MenuClosedMessage || message == MenuCommandMessage) {
+                received.push_back(message);
+                result = 0;
+                return true;
+            }
+            return false;
+        });
+        control->HandleNeeded();
+    }
+    void TearDown() override
+    {
+        owner.reset();
+        Pump(20);
+        EXPECT_EQ(CountPopups().All, 0) << "a popup window outlived its menu";
+    }
+    void Open(TlxSkinData* skin, Rect anchor = Rect { 200, 150, 200, 150 })
+    {
+        menu->Popup(control->Handle(), skin, false, root.get(), anchor, 0);
+    }
+
+    std::unique_ptr<TComponent> owner;
+    TlxSkinMenu* menu = nullptr;
+    std::unique_ptr<TMenuItem> root;
+    std::unique_ptr<MessageWindow> control;
+    std::vector<UINT> received;
+    std::vector<std::wstring> clicks;
+};
+
+TEST_F(MenusWinTest, StoredSkinMenuOpensWithTheFirstEnabledItemLitAndNoFocus)
+{
+    AddItem(*root, L"-System-")->Enabled = false;
+    AddItem(*root, L"&Restore")->Enabled = false;
+    AddItem(*root, L"Mi&nimize");
+    AddItem(*root, L"-");
+    AddItem(*root, L"&Close");
+    const HWND foreground = GetForegroundWindow();
+    Open(&StoredSkin());
+    ASSERT_TRUE(menu->Visible());
+    PopupLevel& level = menu->Engine().Level(0);
+    EXPECT_EQ(level.Active, 2);
+    EXPECT_EQ(level.Heights, (std::vector<int32_t> { 20, 20, 20, 7, 20 }));
+    HWND wnd = LevelWindow(level);
+    EXPECT_TRUE(IsWindowVisible(wnd));
+    RECT r;
+    GetWindowRect(wnd, &r);
+    EXPECT_EQ(r.right - r.left, level.Size.Width);
+    EXPECT_EQ(r.bottom - r.top, level.Size.Height);
+    EXPECT_TRUE(GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(SendMessageW(wnd, WM_MOUSEACTIVATE, WPARAM(wnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)), MA_NOACTIVATE);
+    EXPECT_EQ(GetForegroundWindow(), foreground);
+    menu->CloseAll();
+}
+
+TEST_F(MenusWinTest, EscapeClosesTheSubmenuThenTheMenuAndTellsTheControl)
+{
+    TMenuItem* more = AddItem(*root, L"&More");
+    AddItem(*more, L"Inner");
+    AddItem(*root, L"Other");
+    Open(nullptr);
+    PostMessageW(control->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    Pump(30);
+    ASSERT_EQ(menu->Engine().LevelCount(), 2);
+    EXPECT_EQ(CountPopups().Visible, 2);
+
+    PostMessageW(control->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    Pump(30);
+    EXPECT_EQ(menu->Engine().LevelCount(), 1);
+    EXPECT_TRUE(received.empty());
+
+    PostMessageW(control->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    Pump(30);
+    EXPECT_FALSE(menu->Visible());
+    EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage }));
+    EXPECT_EQ(CountPopups().All, 0);
+    EXPECT_EQ(menu->LiveTimers(), 0);
+}
+
+TEST_F(MenusWinTest, ClickingACommandDestroysThePopupsBeforeItsOnClick)
+{
+    TMenuItem* more = AddItem(*root, L"&More");
+    TMenuItem* leaf = AddItem(*more, L"Leaf");
+    PopupCount seen { -1, -1 };
+    bool stillVisible = true;
+    leaf->OnClick = [&](TComponent*) {
+        seen = CountPopups();
+        stillVisible = menu->Visible();
+    };
+    Open(&StoredSkin());
+    PostMessageW(control->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    Pump(30);
+    ASSERT_EQ(menu->Engine().LevelCount(), 2);
+    PopupLevel& inner = menu->Engine().Level(1);
+    const Rect b = inner.ItemBounds(0);
+    PostMessageW(LevelWindow(inner), WM_LBUTTONUP, 0, MAKELPARAM((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2));
+    Pump(30);
+    EXPECT_EQ(seen.All, 0) << "popup windows still there when the command ran";
+    EXPECT_FALSE(stillVisible);
+    EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage, MenuCommandMessage }));
+}
+
+TEST_F(MenusWinTest, HoveringTheDownMarkerScrollsOneItemPer100Milliseconds)
+{
+    for (int i = 0; i < 8; ++i)
+        AddItem(*root, L"Item " + std::to_wstring(i));
+    menu->MaxMenuItemsInWindow = 5;
+    Open(&StoredSkin());
+    PopupLevel& level = menu->Engine().Level(0);
+    ASSERT_EQ(level.Layout.VisibleCount, 5);
+    const Rect down = level.Markers.Down;
+    SetCursorPos(level.Position.X + (down.Left + down.Right) / 2, level.Position.Y + down.Top + 5);
+    std::vector<DWORD> changes;
+    int start = level.VisibleStart;
+    const DWORD begin = GetTickCount();
+    while (GetTickCount() - begin < 1500 && start < 3) {
+        Application().ProcessMessages();
+        Sleep(2);
+        if (level.VisibleStart != start) {
+            start = level.VisibleStart;
+            changes.push_back(GetTickCount());
+        }
+    }
+    ASSERT_EQ(changes.size(), 3u) << "one item per step until the last item shows";
+    for (size_t i = 1; i < changes.size(); ++i)
+        EXPECT_GE(changes[i] - changes[i - 1], 80u);
+    Pump(250);
+    EXPECT_EQ(level.VisibleStart, 3);
+    EXPECT_EQ(level.ScrollCode, 0) << "scrolling stops at the end";
+    SetCursorPos(0, 0);
+    menu->CloseAll();
+}
+
+TEST_F(MenusWinTest, ClickingOutsideClosesTheMenu)
+{
+    AddItem(*root, L"One");
+    Open(nullptr);
+    PostMessageW(control->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    Pump(20);
+    EXPECT_FALSE(menu->Visible());
+    EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage }));
+}
+
+TEST_F(MenusWinTest, RemovingTheSkinDataClosesTheMenuAndClearsTheLink)
+{
+    auto* skin = new TlxSkinData(owner.get());
+    AddItem(*root, L"One");
+    Open(skin);
+    EXPECT_EQ(menu->SkinData(), skin);
+    delete skin;
+    EXPECT_EQ(menu->SkinData(), nullptr);
+    EXPECT_FALSE(menu->Visible());
+}
+
+// Random pointer moves, clicks, keys, wheel and closes over the demonstration
+// menu through the real dispatch; commands may end the menu. After every
+// sequence no popup window, timer or font beyond the first is left.
+TEST_F(MenusWinTest, RandomSequencesLeaveNothingBehind)
+{
+    std::mt19937 random(7);
+    std::function<void()> endMenu = [&] {
+        // Released, not deleted: the command runs inside the menu's own filter.
+        ReleaseComponent(menu);
+        menu = nullptr;
+    };
+    testing::BuildDemoMenu(*root, [&](const std::wstring& name) {
+        if (name == L"Exit")
+            endMenu();
+    });
+    // Fonts are made once per look and kept; after both looks have been
+    // shown the count must not grow.
+    int gdiObjects = -1;
+    for (int sequence = 0; sequence < 300; ++sequence) {
+        if (sequence == 6 && menu)
+            gdiObjects = menu->TextPainter().GdiObjectCount();
+        if (!menu)
+            menu = new TlxSkinMenu(owner.get());
+        menu->MaxMenuItemsInWindow = sequence % 2 ? 4 : 0;
+        Open(sequence % 3 ? &StoredSkin() : nullptr, Rect { int32_t(random() % 600), int32_t(random() % 400), 0, 0 });
+        for (int step = 0; step < 12 && menu && menu->Visible(); ++step) {
+            PopupLevel& level = menu->Engine().Level(int(random() % uint32_t(menu->Engine().LevelCount())));
+            HWND wnd = LevelWindow(level);
+            const int x = int(random() % uint32_t(level.Size.Width)), y = int(random() % uint32_t(level.Size.Height));
+            switch (random() % 6) {
+            case 0:
+                SetCursorPos(level.Position.X + x, level.Position.Y + y);
+                break;
+            case 1:
+                PostMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+                break;
+            case 2: {
+                static const WPARAM keys[] = { VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN, VK_ESCAPE, 'O', 'R' };
+                PostMessageW(control->Handle(), WM_KEYDOWN, keys[random() % std::size(keys)], 0);
+                break;
+            }
+            case 3:
+                PostMessageW(control->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, random() % 2 ? WHEEL_DELTA : -WHEEL_DELTA), 0);
+                break;
+            case 4:
+                if (random() % 4 == 0)
+                    menu->CloseAll();
+                break;
+            default:
+                break;
+            }
+            Pump(random() % 12 ? 3 : 110);
+        }
+        if (menu)
+            menu->CloseAll();
+        Pump(5);
+        ASSERT_EQ(CountPopups().All, 0) << "sequence " << sequence;
+        if (menu) {
+            ASSERT_EQ(menu->LiveWindows(), 0);
+            ASSERT_EQ(menu->LiveTimers(), 0);
+            if (gdiObjects >= 0)
+                ASSERT_LE(menu->TextPainter().GdiObjectCount(), gdiObjects) << "sequence " << sequence;
+        }
+    }
+    SetCursorPos(0, 0);
+    ASSERT_EQ(PendingReleaseCount(), 0);
+}
+
+// The demonstration menu in both looks and a stored-skin hint, pixel for
+// pixel as looked at and kept (VENTRO_UPDATE_GOLDEN=1 writes them anew).
+TEST(MenuGolden, DemonstrationMenusAndHintLookAsKept)
+{
+    Application().Initialize();
+    const bool update = std::getenv("VENTRO_UPDATE_GOLDEN") != nullptr;
+    std::vector<std::pair<std::string, PixelBuffer>> shots = testing::CaptureDemoShots(nullptr);
+    for (auto& shot : testing::CaptureDemoShots(&StoredSkin()))
+        shots.push_back(std::move(shot));
+    ASSERT_EQ(shots.size(), 7u);
+    for (auto& [name, pixels] : shots) {
+        const std::string path = std::string(VENTRO_GOLDEN_DIR) + "/" + name + ".bmp";
+        if (update) {
+            const std::vector<uint8_t> bytes = WriteBmp(BitmapFromPixels(pixels));
+            std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        ASSERT_TRUE(in) << path;
+        const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const Bitmap golden = ReadBmp(bytes);
+        ASSERT_EQ(golden.Width(), pixels.Width()) << name;
+        ASSERT_EQ(golden.Height(), pixels.Height()) << name;
+        int differ = 0;
+        for (int32_t y = 0; y < pixels.Height(); ++y)
+            for (int32_t x = 0; x < pixels.Width(); ++x)
+                differ += golden.Pixels.PixelAt(x, y) != pixels.PixelAt(x, y);
+        EXPECT_EQ(differ, 0) << name << ": pixels that differ from the kept picture";
+    }
+}
+
+} // namespace
+} // namespace ventro
