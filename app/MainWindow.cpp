@@ -15,6 +15,7 @@
 #include "platform/Handles.h"
 #include "platform/Text.h"
 #include "platform/Wait.h"
+#include "skin/data/SkinBroadcast.h"
 
 namespace ventro {
 
@@ -78,6 +79,7 @@ TForm1::TForm1(TComponent* owner)
     lxSkinData1->SetSkinnableForm(true);
     lxSkinData1->EnableSkinEffects = true;
     lxSkinData1->SetSkinIndex(0);
+    lxSkinData1->SetSkinMessageSink(ApplicationSkinMessageSink());
     lxCompressedStoredSkin1 = new TlxCompressedStoredSkin(this);
     lxCompressedStoredSkin1->BeginReading();
     auto skin = ResourceBytes(IDR_STOREDSKIN);
@@ -167,8 +169,13 @@ void TForm1::FormActivate()
 
 void TForm1::FormClose(TCloseAction&)
 {
+    // Released once: the atom may be shared with other programs, and a
+    // second delete would take away one of their references.
+    if (!HotKeyAtom)
+        return;
     UnregisterHotKey(Handle(), int(HotKeyAtom));
     GlobalDeleteAtom(ATOM(HotKeyAtom));
+    HotKeyAtom = 0;
 }
 
 void TForm1::CheckBox1Click()
@@ -304,7 +311,7 @@ void TForm1::Image1Click()
 
 bool TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
-    if (message == WM_HOTKEY && wParam == WPARAM(HotKeyAtom)) {
+    if (message == WM_HOTKEY && HotKeyAtom && wParam == WPARAM(HotKeyAtom)) {
         Application().Guard([this] { BitBtn1->Click(); });
         result = 0;
         return true;

@@ -1,18 +1,132 @@
-// The application object and its hidden window.
+// The application object, its hidden window, the timer window and the dispatch.
 #include "platform/Application.h"
 
 #include <algorithm>
 
 #include "base/Exception.h"
-#include "platform/Form.h"
+#include "platform/ErrorReport.h"
+#include "platform/Release.h"
 #include "platform/Text.h"
 
 namespace ventro {
+
+struct MessageFilterEntry {
+    MessageFilterProc Proc;
+    bool Removed = false;
+};
+
+TMessageFilter& TMessageFilter::operator=(TMessageFilter&& other) noexcept
+{
+    if (this != &other) {
+        Reset();
+        m_entry = std::move(other.m_entry);
+    }
+    return *this;
+}
+
+void TMessageFilter::Reset()
+{
+    if (m_entry)
+        m_entry->Removed = true;
+    m_entry.reset();
+}
+
+namespace {
+// Posted to the application window when it was activated: the focus goes on
+// to the active form once the activation has settled.
+constexpr UINT WM_VENTRO_HANDONFOCUS = WM_APP + 0x110;
+}
+
+// The hidden top-level window that owns the taskbar entry.
+class TApplicationWindow : public TCustomWindow {
+public:
+    explicit TApplicationWindow(TApplication& app) : TCustomWindow(nullptr), m_app(app) { CreateHandle(); }
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        params.ClassName = L"VentroApplication";
+        params.ClassStyle = 0;
+        params.Style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+        params.Caption = m_app.Title();
+        params.X = GetSystemMetrics(SM_CXSCREEN) / 2;
+        params.Y = GetSystemMetrics(SM_CYSCREEN) / 2;
+        params.Width = 0;
+        params.Height = 0;
+    }
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return m_app.AppWndProc(Handle(), message, wParam, lParam);
+    }
+
+private:
+    TApplication& m_app;
+};
+
+// One message-only window that receives the WM_TIMER of every timer.
+class TTimerWindow : public TCustomWindow {
+public:
+    TTimerWindow() : TCustomWindow(nullptr) { CreateHandle(); }
+    ~TTimerWindow() override
+    {
+        for (const auto& [id, tick] : m_ticks)
+            KillTimer(Handle(), id);
+    }
+
+    UINT_PTR Start(uint32_t milliseconds, std::function<void()> tick)
+    {
+        UINT_PTR id = m_nextId++;
+        m_ticks[id] = std::move(tick);
+        SetTimer(Handle(), id, milliseconds, nullptr);
+        return id;
+    }
+    void Stop(UINT_PTR id)
+    {
+        if (m_ticks.erase(id))
+            KillTimer(Handle(), id);
+    }
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        params.ClassName = L"VentroTimerWindow";
+        params.ClassStyle = 0;
+        params.Style = WS_POPUP;
+        params.Parent = HWND_MESSAGE;
+        params.X = params.Y = params.Width = params.Height = 0;
+    }
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_TIMER)
+            return DefaultHandler(message, wParam, lParam);
+        auto it = m_ticks.find(UINT_PTR(wParam));
+        // A tick already queued when its timer stopped finds nothing.
+        if (it != m_ticks.end()) {
+            // A copy: the tick may stop or free its own timer.
+            std::function<void()> tick = it->second;
+            Application().Guard(tick);
+        }
+        return 0;
+    }
+
+private:
+    std::map<UINT_PTR, std::function<void()>> m_ticks;
+    UINT_PTR m_nextId = 1;
+};
 
 TApplication& Application()
 {
     static TApplication* application = new TApplication(); // lives until the process ends
     return *application;
+}
+
+void ReportCurrentException() noexcept
+{
+    try {
+        Application().HandleCurrentException();
+    } catch (...) {
+        // The report itself failed (no memory for the text): nothing more to do.
+    }
 }
 
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags)
@@ -35,37 +149,48 @@ TApplication::TApplication()
 
 TApplication::~TApplication()
 {
-    DestroyComponents();
-    if (m_wnd)
-        DestroyWindow(m_wnd);
+    DestroyForms();
 }
 
 void TApplication::Initialize()
 {
-    if (m_wnd)
+    if (m_window)
         return;
-    WNDCLASSEXW wc { sizeof(wc) };
-    wc.lpfnWndProc = &TApplication::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"VentroApplication";
-    RegisterClassExW(&wc);
-    int x = GetSystemMetrics(SM_CXSCREEN) / 2;
-    int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    m_wnd = CreateWindowExW(0, L"VentroApplication", m_title.c_str(),
-        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
-        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_window = std::make_unique<TApplicationWindow>(*this);
+    if (m_icon)
+        SetIcon(m_icon, m_smallIcon);
 }
+
+HWND TApplication::Handle() const { return m_window ? m_window->Handle() : nullptr; }
 
 void TApplication::SetTitle(std::wstring title)
 {
     m_title = std::move(title);
-    if (m_wnd)
-        SetWindowTextW(m_wnd, m_title.c_str());
+    if (Handle())
+        SetWindowTextW(Handle(), m_title.c_str());
 }
 
-void TApplication::RegisterForm(TForm* form) { m_forms.push_back(form); }
+void TApplication::SetIcon(HICON icon, HICON smallIcon)
+{
+    m_icon = icon;
+    m_smallIcon = smallIcon ? smallIcon : icon;
+    if (HWND wnd = Handle()) {
+        SendMessageW(wnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+        SendMessageW(wnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
+    }
+}
 
-void TApplication::UnregisterForm(TForm* form)
+std::vector<HWND> TApplication::FormHandles()
+{
+    std::vector<HWND> handles;
+    for (TCustomForm* form : std::vector<TCustomForm*>(m_forms))
+        handles.push_back(form->HandleNeeded());
+    return handles;
+}
+
+void TApplication::RegisterForm(TCustomForm* form) { m_forms.push_back(form); }
+
+void TApplication::UnregisterForm(TCustomForm* form)
 {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), form), m_forms.end());
     if (m_mainForm == form)
@@ -74,46 +199,82 @@ void TApplication::UnregisterForm(TForm* form)
         m_activeForm = nullptr;
 }
 
-void TApplication::FormActivated(TForm* form)
+bool TApplication::FormActivated(TCustomForm* form)
 {
     if (m_activeForm == form)
-        return;
+        return false;
     m_activeForm = form;
-    if (form->OnActivate)
-        Guard(form->OnActivate);
+    return true;
+}
+
+bool TApplication::IsFormWindow(HWND wnd) const
+{
+    TCustomWindow* window = TCustomWindow::FromHandle(wnd);
+    return window && std::find(m_forms.begin(), m_forms.end(), window) != m_forms.end();
+}
+
+TMessageFilter TApplication::AddMessageFilter(MessageFilterProc filter)
+{
+    auto entry = std::make_shared<MessageFilterEntry>();
+    entry->Proc = std::move(filter);
+    m_filters.push_back(entry);
+    return TMessageFilter(entry);
+}
+
+void TApplication::DispatchOne(MSG& msg)
+{
+    DispatchScope scope;
+    std::erase_if(m_filters, [](const auto& entry) { return entry->Removed; });
+    // A copy: a filter may add or remove filters.
+    auto filters = m_filters;
+    for (auto it = filters.rbegin(); it != filters.rend(); ++it) {
+        const auto& entry = *it;
+        if (entry->Removed)
+            continue;
+        bool taken = false;
+        try {
+            taken = entry->Proc(msg);
+        } catch (...) {
+            HandleCurrentException();
+        }
+        if (taken)
+            return;
+    }
+    // The dialog manager gives forms tab navigation and button accelerators.
+    if (msg.hwnd) {
+        HWND top = GetAncestor(msg.hwnd, GA_ROOT);
+        if (IsFormWindow(top) && IsDialogMessageW(top, &msg))
+            return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 bool TApplication::HandleMessage()
 {
     MSG msg;
-    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
         m_terminated = true;
         PostQuitMessage(int(msg.wParam));
         return false;
     }
-    // The dialog manager gives forms tab navigation and button accelerators.
-    HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    bool isForm = false;
-    for (TForm* form : m_forms)
-        if (form->Handle() == top)
-            isForm = true;
-    if (isForm && IsDialogMessageW(top, &msg))
-        return true;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    if (got < 0)
+        return false;
+    DispatchOne(msg);
     return true;
 }
 
 bool TApplication::ProcessMessages()
 {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             m_terminated = true;
+            PostQuitMessage(int(msg.wParam));
             return false;
         }
-        if (!HandleMessage())
-            return false;
+        DispatchOne(msg);
     }
     return true;
 }
@@ -121,13 +282,21 @@ bool TApplication::ProcessMessages()
 void TApplication::Run()
 {
     if (m_mainForm) {
-        if (m_wnd)
-            ShowWindow(m_wnd, SW_SHOWNOACTIVATE);
+        if (Handle())
+            ShowWindow(Handle(), SW_SHOWNOACTIVATE);
         m_mainForm->Show();
     }
     while (!m_terminated && HandleMessage()) {
     }
     m_terminated = true;
+    DestroyForms();
+}
+
+void TApplication::DestroyForms()
+{
+    FlushReleasedComponents();
+    DestroyComponents();
+    FlushReleasedComponents();
 }
 
 void TApplication::Terminate()
@@ -136,44 +305,73 @@ void TApplication::Terminate()
     PostQuitMessage(0);
 }
 
+bool TApplication::IsMinimized() const { return Handle() && ::IsIconic(Handle()); }
+
 void TApplication::Minimize()
 {
-    if (!m_wnd || IsIconic(m_wnd))
+    HWND wnd = Handle();
+    if (!wnd || IsIconic(wnd))
         return;
     m_hiddenByMinimize.clear();
-    for (TForm* form : m_forms)
+    for (TCustomForm* form : m_forms)
         if (form->Visible()) {
             m_hiddenByMinimize.push_back(form->Handle());
             ShowWindow(form->Handle(), SW_HIDE);
         }
-    ShowWindow(m_wnd, SW_MINIMIZE);
+    ShowWindow(wnd, SW_MINIMIZE);
 }
 
 void TApplication::Restore()
 {
-    if (!m_wnd)
+    HWND wnd = Handle();
+    if (!wnd)
         return;
-    if (IsIconic(m_wnd))
-        ShowWindow(m_wnd, SW_RESTORE);
-    for (HWND wnd : m_hiddenByMinimize)
-        if (IsWindow(wnd))
-            ShowWindow(wnd, SW_SHOW);
+    if (IsIconic(wnd))
+        ShowWindow(wnd, SW_RESTORE);
+    for (HWND form : m_hiddenByMinimize)
+        if (IsWindow(form))
+            ShowWindow(form, SW_SHOW);
     m_hiddenByMinimize.clear();
-    if (m_mainForm && m_mainForm->Visible())
-        SetForegroundWindow(m_mainForm->Handle());
+    HandOnFocus();
 }
 
-int TApplication::HookMainWindow(Hook hook)
+void TApplication::HandOnFocus()
 {
-    int id = m_nextHookId++;
-    m_hooks.emplace_back(id, std::move(hook));
-    return id;
+    if (IsMinimized())
+        return;
+    TCustomForm* form = m_activeForm && m_activeForm->Visible() ? m_activeForm : m_mainForm;
+    if (!form || !form->Visible())
+        return;
+    HWND target = form->Handle();
+    // A form disabled by a modal one hands on to the modal form, the enabled
+    // window it owns.
+    if (!IsWindowEnabled(target))
+        if (HWND popup = GetLastActivePopup(target); popup && IsWindowEnabled(popup) && IsWindowVisible(popup))
+            target = popup;
+    SetForegroundWindow(target);
+    SetActiveWindow(target);
 }
 
-void TApplication::UnhookMainWindow(int id)
+TSubclass TApplication::HookMainWindow(SubclassHandler handler)
 {
-    m_hooks.erase(std::remove_if(m_hooks.begin(), m_hooks.end(), [id](const auto& h) { return h.first == id; }), m_hooks.end());
+    Initialize();
+    return m_window->TakeOver(std::move(handler));
 }
+
+UINT_PTR TApplication::StartTimer(uint32_t milliseconds, std::function<void()> tick)
+{
+    if (!m_timers)
+        m_timers = std::make_unique<TTimerWindow>();
+    return m_timers->Start(milliseconds, std::move(tick));
+}
+
+void TApplication::StopTimer(UINT_PTR id)
+{
+    if (m_timers)
+        m_timers->Stop(id);
+}
+
+HWND TApplication::TimerWindowHandle() const { return m_timers ? m_timers->Handle() : nullptr; }
 
 void TApplication::HandleException(const std::exception& error)
 {
@@ -184,7 +382,7 @@ void TApplication::HandleException(const std::exception& error)
         OnException(text);
         return;
     }
-    HWND owner = m_activeForm ? m_activeForm->Handle() : (m_mainForm ? m_mainForm->Handle() : m_wnd);
+    HWND owner = m_activeForm ? m_activeForm->Handle() : (m_mainForm ? m_mainForm->Handle() : Handle());
     ShowMessageBox(owner, text, m_title, MB_OK | MB_ICONERROR);
 }
 
@@ -208,27 +406,8 @@ void TApplication::Guard(const std::function<void()>& action)
     }
 }
 
-LRESULT CALLBACK TApplication::WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TApplication::AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TApplication& app = Application();
-    if (app.m_wnd != wnd && app.m_wnd != nullptr)
-        return DefWindowProcW(wnd, message, wParam, lParam);
-    try {
-        return app.m_wnd ? app.AppWndProc(message, wParam, lParam) : DefWindowProcW(wnd, message, wParam, lParam);
-    } catch (...) {
-        app.HandleCurrentException();
-        return 0;
-    }
-}
-
-LRESULT TApplication::AppWndProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    // Hooks see every message first; a copy, because a hook may unhook itself.
-    for (auto& [id, hook] : std::vector<std::pair<int, Hook>>(m_hooks)) {
-        LRESULT result = 0;
-        if (hook(message, wParam, lParam, result))
-            return result;
-    }
     switch (message) {
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
@@ -246,12 +425,23 @@ LRESULT TApplication::AppWndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_mainForm)
             m_mainForm->Close();
         return 0;
-    case WM_ACTIVATEAPP:
+    case WM_ACTIVATE:
+        // Activated by a taskbar click or a restore from the tray: the hidden
+        // window must not keep the keyboard focus.
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))
+            PostMessageW(wnd, WM_VENTRO_HANDONFOCUS, 0, 0);
         break;
+    case WM_SETFOCUS:
+        PostMessageW(wnd, WM_VENTRO_HANDONFOCUS, 0, 0);
+        return 0;
+    case WM_VENTRO_HANDONFOCUS:
+        if (GetActiveWindow() == wnd || GetFocus() == wnd)
+            HandOnFocus();
+        return 0;
     default:
         break;
     }
-    return DefWindowProcW(m_wnd, message, wParam, lParam);
+    return DefWindowProcW(wnd, message, wParam, lParam);
 }
 
 } // namespace ventro

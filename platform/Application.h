@@ -1,40 +1,72 @@
 // The application object: title, icon, the forms in creation order, the
-// active form, the message loop, and a hidden top-level window of its own that
-// carries the title and owns the taskbar entry. Components may hook that
-// window's messages; the hooks see each message before the application does.
+// active form, the one dispatch every pumped message goes through (message
+// filters, the dialog manager, translate and dispatch), timers on one hidden
+// window, and a hidden top-level window of its own that carries the title and
+// the icon and owns the taskbar entry. Components take over that window's
+// messages through the subclass chain (HookMainWindow); such a handler sees
+// each message before the application does.
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <exception>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Component.h"
+#include "platform/CustomForm.h"
+#include "platform/Subclass.h"
 
 namespace ventro {
 
-class TForm;
+// Sees every message the application pumps before the dialog manager does;
+// returns true when it took the message (nothing else then sees it).
+using MessageFilterProc = std::function<bool(MSG& message)>;
+
+struct MessageFilterEntry;
+
+// A message filter's place in the dispatch, removed with the token.
+class TMessageFilter {
+public:
+    TMessageFilter() = default;
+    explicit TMessageFilter(std::shared_ptr<MessageFilterEntry> entry) : m_entry(std::move(entry)) { }
+    TMessageFilter(TMessageFilter&&) noexcept = default;
+    TMessageFilter& operator=(TMessageFilter&& other) noexcept;
+    TMessageFilter(const TMessageFilter&) = delete;
+    TMessageFilter& operator=(const TMessageFilter&) = delete;
+    ~TMessageFilter() { Reset(); }
+    void Reset();
+    bool Active() const { return m_entry != nullptr; }
+
+private:
+    std::shared_ptr<MessageFilterEntry> m_entry;
+};
+
+class TApplicationWindow;
+class TTimerWindow;
 
 class TApplication : public TComponent {
 public:
-    // Answers true when it handled the message (the application's own
-    // processing then does not run) and sets `result`.
-    using Hook = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
-
     TApplication();
     ~TApplication() override;
 
     void Initialize();
-    HWND Handle() const { return m_wnd; }
+    HWND Handle() const;
     const std::wstring& Title() const { return m_title; }
     void SetTitle(std::wstring title);
     HICON Icon() const { return m_icon; }
-    void SetIcon(HICON icon) { m_icon = icon; }
+    // The program's icon, borrowed: the application window shows it in the
+    // taskbar and in Alt+Tab; the tray icon copies it.
+    void SetIcon(HICON icon, HICON smallIcon = nullptr);
 
-    TForm* MainForm() const { return m_mainForm; }
-    const std::vector<TForm*>& Forms() const { return m_forms; }
-    TForm* ActiveForm() const { return m_activeForm; }
+    TCustomForm* MainForm() const { return m_mainForm; }
+    const std::vector<TCustomForm*>& Forms() const { return m_forms; }
+    TCustomForm* ActiveForm() const { return m_activeForm; }
+    // The window of every form in list order; a form without a window gets one first.
+    std::vector<HWND> FormHandles();
 
     // Creates a form owned by the application; the first one becomes the main form.
     template<typename T, typename... Args>
@@ -46,21 +78,34 @@ public:
         return form;
     }
 
-    // Shows the main form and runs the message loop until it closes.
+    // Shows the main form, runs the message loop until it ends, then destroys
+    // the forms and every component the application owns, newest first.
     void Run();
     void Terminate();
     bool Terminated() const { return m_terminated; }
-    // Dispatches every pending message; false when WM_QUIT was met (reposted).
+    // Dispatches every pending message; false when WM_QUIT was met (posted
+    // again, so that the outer loop ends too).
     bool ProcessMessages();
     // Waits for and dispatches one message; false on WM_QUIT.
     bool HandleMessage();
+    // The one dispatch: filters, the dialog manager, translate and dispatch.
+    void DispatchOne(MSG& message);
+    // Adds a filter; the newest filter sees a message first.
+    [[nodiscard]] TMessageFilter AddMessageFilter(MessageFilterProc filter);
 
     void Minimize();
     void Restore();
-    bool IsMinimized() const { return m_wnd && ::IsIconic(m_wnd); }
+    bool IsMinimized() const;
 
-    int HookMainWindow(Hook hook);
-    void UnhookMainWindow(int id);
+    // Takes over the application window's messages (see TSubclass); the
+    // handler calls CallPreviousProc for the application's own handling.
+    [[nodiscard]] TSubclass HookMainWindow(SubclassHandler handler);
+
+    // Timers of every component share one hidden window. Returns the timer's
+    // identifier; `tick` may stop or free its timer.
+    UINT_PTR StartTimer(uint32_t milliseconds, std::function<void()> tick);
+    void StopTimer(UINT_PTR id);
+    HWND TimerWindowHandle() const;
 
     // The standard error report: a message box with the error text, the error
     // icon and the application title as caption. Call it from a catch block.
@@ -71,24 +116,31 @@ public:
     // Set by tests to see reports instead of showing boxes.
     std::function<void(const std::wstring&)> OnException;
 
-    // Form bookkeeping, called by TForm.
-    void RegisterForm(TForm* form);
-    void UnregisterForm(TForm* form);
-    void FormActivated(TForm* form);
+    // Form bookkeeping, called by the forms.
+    void RegisterForm(TCustomForm* form);
+    void UnregisterForm(TCustomForm* form);
+    // True when `form` was not the active form before.
+    bool FormActivated(TCustomForm* form);
+    // Destroys the forms and every other owned component, newest first, and
+    // whatever waits for deferred release.
+    void DestroyForms();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT AppWndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    friend class TApplicationWindow;
+    LRESULT AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void HandOnFocus();
+    bool IsFormWindow(HWND wnd) const;
 
-    HWND m_wnd = nullptr;
+    std::unique_ptr<TApplicationWindow> m_window;
+    std::unique_ptr<TTimerWindow> m_timers;
     std::wstring m_title;
     HICON m_icon = nullptr;
-    TForm* m_mainForm = nullptr;
-    TForm* m_activeForm = nullptr;
-    std::vector<TForm*> m_forms;
-    std::vector<std::pair<int, Hook>> m_hooks;
+    HICON m_smallIcon = nullptr;
+    TCustomForm* m_mainForm = nullptr;
+    TCustomForm* m_activeForm = nullptr;
+    std::vector<TCustomForm*> m_forms;
+    std::vector<std::shared_ptr<MessageFilterEntry>> m_filters;
     std::vector<HWND> m_hiddenByMinimize;
-    int m_nextHookId = 1;
     bool m_terminated = false;
 };
 

@@ -7,6 +7,7 @@ namespace ventro {
 
 TComponent::TComponent(TComponent* owner)
     : m_owner(owner)
+    , m_reading(owner && owner->IsReading())
 {
     if (m_owner)
         m_owner->InsertComponent(this);
@@ -14,16 +15,39 @@ TComponent::TComponent(TComponent* owner)
 
 TComponent::~TComponent()
 {
+    Destroying();
+    SendRemovalNotices();
+    DestroyComponents();
+    if (m_owner)
+        m_owner->RemoveComponent(this);
+}
+
+void TComponent::Loaded()
+{
+    m_reading = false;
+    for (TComponent* c : std::vector<TComponent*>(m_components))
+        if (c->IsReading())
+            c->Loaded();
+}
+
+void TComponent::Destroying()
+{
+    if (m_destroying)
+        return;
     m_destroying = true;
+    for (TComponent* c : m_components)
+        c->Destroying();
+}
+
+void TComponent::SendRemovalNotices()
+{
     // Anyone that asked to be told forgets us first.
     auto notifies = std::move(m_freeNotifies);
+    m_freeNotifies.clear();
     for (TComponent* c : notifies) {
         c->m_freeNotifies.erase(std::remove(c->m_freeNotifies.begin(), c->m_freeNotifies.end(), this), c->m_freeNotifies.end());
         c->Notification(this, TOperation::opRemove);
     }
-    DestroyComponents();
-    if (m_owner)
-        m_owner->RemoveComponent(this);
 }
 
 void TComponent::DestroyComponents()

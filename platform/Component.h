@@ -28,11 +28,13 @@ public:
     void RemoveFreeNotification(TComponent* other);
 
     // True while a window definition sets stored property values; Loaded()
-    // ends that state.
+    // ends that state. A component made by an owner that is being read is
+    // read with it.
     bool IsReading() const { return m_reading; }
     void BeginReading() { m_reading = true; }
-    // Called once after every stored value of the definition was set.
-    virtual void Loaded() { m_reading = false; }
+    // Called once after every stored value of the definition was set; ends
+    // the reading of owned components still being read.
+    virtual void Loaded();
     bool IsDestroying() const { return m_destroying; }
 
 protected:
@@ -42,6 +44,11 @@ protected:
     // Destroys every owned component now, newest first (for owners that must
     // free them before their own teardown starts).
     void DestroyComponents();
+    // The start of an orderly end, for owners whose destructor must act
+    // before the base one: marks this component and its owned ones as
+    // destroying, then tells the components linked to it that it goes.
+    void Destroying();
+    void SendRemovalNotices();
 
 private:
     void InsertComponent(TComponent* component);

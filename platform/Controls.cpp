@@ -1,10 +1,11 @@
-// Standard controls as components: each subclasses its window once and keeps
-// `this` in the window's user data.
+// Standard controls as components: each keeps its system class, takes part in
+// its window's subclass chain, and is found through a window property.
 #include "platform/Controls.h"
 
 #include <windowsx.h>
 
 #include "platform/Application.h"
+#include "platform/Colors.h"
 #include "platform/Form.h"
 #include "platform/Text.h"
 
@@ -12,6 +13,8 @@ namespace ventro {
 
 namespace {
 constexpr UINT WM_VENTRO_EXIT = WM_APP + 0x101;
+// The property that leads from a control's window to its object.
+constexpr const wchar_t* ControlProperty = L"VentroControl";
 }
 
 TWinControl::TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, DWORD exStyle, const Params& params)
@@ -25,17 +28,20 @@ TWinControl::TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, D
         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.Id)), GetModuleHandleW(nullptr), nullptr);
     if (!m_wnd)
         return;
-    SetWindowLongPtrW(m_wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_standardProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(m_wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
-    SendMessageW(m_wnd, WM_SETFONT, reinterpret_cast<WPARAM>(form->FontHandleOf()), FALSE);
+    SetPropW(m_wnd, ControlProperty, reinterpret_cast<HANDLE>(this));
+    m_subclass = TSubclass(m_wnd, [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+        return OnMessage(message, wParam, lParam);
+    });
+    ApplyFont(false);
 }
 
 TWinControl::~TWinControl()
 {
+    m_subclass.Reset();
     if (m_wnd) {
-        SetWindowLongPtrW(m_wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_standardProc));
-        SetWindowLongPtrW(m_wnd, GWLP_USERDATA, 0);
+        RemovePropW(m_wnd, ControlProperty);
+        if (m_form)
+            m_form->ForgetControl(m_wnd);
         if (IsWindow(m_wnd))
             DestroyWindow(m_wnd);
     }
@@ -45,19 +51,60 @@ TWinControl* TWinControl::FromHandle(HWND wnd)
 {
     if (!wnd || GetWindowThreadProcessId(wnd, nullptr) != GetCurrentThreadId())
         return nullptr;
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC)) != &TWinControl::SubclassProc)
-        return nullptr;
-    return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    return static_cast<TWinControl*>(GetPropW(wnd, ControlProperty));
+}
+
+TWinControl* TWinControl::ParentControl() const
+{
+    return m_wnd ? FromHandle(GetParent(m_wnd)) : nullptr;
 }
 
 std::wstring TWinControl::Text() const { return WindowText(m_wnd); }
 void TWinControl::SetText(const std::wstring& text) { SetWindowTextW(m_wnd, text.c_str()); }
 
+const TFontDesc& TWinControl::Font() const
+{
+    if (m_ownFontDesc)
+        return *m_ownFontDesc;
+    if (TWinControl* parent = ParentControl())
+        return parent->Font();
+    return m_form->Font();
+}
+
+HFONT TWinControl::FontHandleOf() const
+{
+    if (m_ownFontDesc)
+        return m_ownFont.Get();
+    if (TWinControl* parent = ParentControl())
+        return parent->FontHandleOf();
+    return m_form->FontHandleOf();
+}
+
+void TWinControl::ApplyFont(bool redraw)
+{
+    SendMessageW(m_wnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleOf()), redraw);
+}
+
 void TWinControl::SetFont(const TFontDesc& font)
 {
+    FontHandle old = std::move(m_ownFont);
+    m_ownFontDesc = font;
     m_ownFont = CreateFontFrom(font);
-    m_fontColor = font.FontColor;
-    SendMessageW(m_wnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_ownFont.Get()), TRUE);
+    ApplyFont(true);
+    // Children showing this control's font take the new one before the old one goes.
+    for (TComponent* c : m_form->Components())
+        if (auto* control = dynamic_cast<TWinControl*>(c); control && control != this)
+            control->ParentFontChanged(m_wnd);
+}
+
+void TWinControl::ParentFontChanged(HWND parent)
+{
+    if (!m_wnd || GetParent(m_wnd) != parent || !ParentFont())
+        return;
+    ApplyFont(true);
+    for (TComponent* c : m_form->Components())
+        if (auto* control = dynamic_cast<TWinControl*>(c); control && control != this)
+            control->ParentFontChanged(m_wnd);
 }
 
 void TWinControl::SetVisible(bool visible) { ShowWindow(m_wnd, visible ? SW_SHOW : SW_HIDE); }
@@ -69,7 +116,7 @@ void TWinControl::Command(WORD) { }
 
 HBRUSH TWinControl::CtlColor(HDC dc)
 {
-    SetTextColor(dc, ColorToRGB(m_fontColor));
+    SetTextColor(dc, ColorToRGB(FontColor()));
     SetBkColor(dc, ColorToRGB(m_form->GetColor()));
     return m_form->BackgroundBrush();
 }
@@ -78,7 +125,7 @@ bool TWinControl::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; 
 
 LRESULT TWinControl::CallStandardProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcW(m_standardProc, m_wnd, message, wParam, lParam);
+    return CallPreviousProc(m_wnd, message, wParam, lParam);
 }
 
 bool TWinControl::RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -105,36 +152,30 @@ bool TWinControl::RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
-LRESULT CALLBACK TWinControl::SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TWinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(wnd, message, wParam, lParam);
     LRESULT result = 0;
-    bool handled = false;
-    try {
-        handled = self->HandleMessage(message, wParam, lParam, result);
-    } catch (...) {
-        Application().HandleCurrentException();
-        return 0;
-    }
-    if (handled)
+    if (HandleMessage(message, wParam, lParam, result))
         return result;
-    if (message == WM_SETFOCUS && self->m_form) {
-        self->m_form->NoteFocus(wnd);
+    HWND wnd = m_wnd;
+    if (message == WM_SETFOCUS && m_form) {
+        m_form->NoteFocus(wnd);
     } else if (message == WM_KILLFOCUS) {
         // Exit runs once the focus has settled on another control of the same form.
         HWND next = reinterpret_cast<HWND>(wParam);
-        if (self->OnExit && next && self->m_form && IsChild(self->m_form->Handle(), next))
+        if (OnExit && next && m_form && IsChild(m_form->Handle(), next))
             PostMessageW(wnd, WM_VENTRO_EXIT, 0, 0);
     } else if (message == WM_VENTRO_EXIT) {
         Application().Guard([&] {
-            if (self->OnExit)
-                self->OnExit();
+            if (OnExit)
+                OnExit();
         });
         return 0;
+    } else if (message == WM_NCDESTROY) {
+        RemovePropW(wnd, ControlProperty);
+        m_wnd = nullptr;
     }
-    return self->CallStandardProc(message, wParam, lParam);
+    return CallPreviousProc(wnd, message, wParam, lParam);
 }
 
 TLabel::TLabel(TForm* form, const Params& params)
@@ -229,14 +270,47 @@ void TCheckBox::Command(WORD code)
         OnClick();
 }
 
-TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
-    : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-          Params { params.Parent, params.Id,
-              Rect { params.Bounds.Left, params.Bounds.Top, params.Bounds.Right, params.Bounds.Bottom + 8 * itemHeight + 2 },
-              params.Text })
+namespace {
+// Room for eight items below the selection field when the list drops down.
+TWinControl::Params WithDroppedList(const TWinControl::Params& params, int itemHeight)
 {
-    SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(itemHeight));
+    TWinControl::Params p = params;
+    p.Bounds.Bottom += 8 * itemHeight + 2;
+    return p;
+}
+}
+
+TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
+    : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, WithDroppedList(params, itemHeight))
+    , m_itemHeight(itemHeight)
+{
     SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
+    // Some platforms take the list's item height only for owner-drawn lists
+    // through the combo box; the list itself takes it from anyone.
+    COMBOBOXINFO info { sizeof(info) };
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndList)
+        SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
+    SetFieldHeight(params.Bounds.Height());
+}
+
+void TComboBox::SetFieldHeight(int height)
+{
+    // The closed control is its selection field plus a border the platform
+    // chooses, and what it reports as the field's height need not be what it
+    // was given: step the given value until the control has the height.
+    LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0);
+    if (field == CB_ERR)
+        return;
+    int given = int(field);
+    for (int round = 0; round < 4; ++round) {
+        RECT r;
+        GetWindowRect(Handle(), &r);
+        int now = r.bottom - r.top;
+        if (now == height || given + (height - now) < 1)
+            return;
+        given += height - now;
+        SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(given));
+    }
 }
 
 void TComboBox::SetItems(const std::vector<std::wstring>& items)

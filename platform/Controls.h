@@ -1,10 +1,12 @@
 // The standard controls the program's windows use, as components with events:
 // label, edit, check box, drop-down list, multi-line text, group box, button
-// and image.
+// and image. They keep their system classes; the subclass chain carries their
+// handling and a window property leads from a window to its control.
 #pragma once
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "platform/Component.h"
 #include "platform/Font.h"
 #include "platform/Handles.h"
+#include "platform/Subclass.h"
 
 namespace ventro {
 
@@ -34,11 +37,17 @@ public:
     HWND Handle() const { return m_wnd; }
     int Id() const { return m_id; }
     TForm* Form() const { return m_form; }
+    // The control whose window is the parent; null when the form is.
+    TWinControl* ParentControl() const;
     std::wstring Text() const;
     void SetText(const std::wstring& text);
-    // A font of its own; without one the control uses its form's font.
+    // A font of its own. Without one the control shows its parent's font (the
+    // parent control's, else the form's) and follows it when it changes.
     void SetFont(const TFontDesc& font);
-    Color FontColor() const { return m_fontColor; }
+    const TFontDesc& Font() const;
+    HFONT FontHandleOf() const;
+    bool ParentFont() const { return !m_ownFontDesc; }
+    Color FontColor() const { return Font().FontColor; }
     void SetVisible(bool visible);
     bool Visible() const;
     void SetFocus();
@@ -48,10 +57,15 @@ public:
     // same form (not when the form itself loses the activation).
     std::function<void()> OnExit;
 
+    // The control of a window, found through the window property; null for
+    // any other window.
     static TWinControl* FromHandle(HWND wnd);
     // A WM_COMMAND or WM_CTLCOLOR* message reaching a parent window: passed to
     // the control that sent it. True when handled.
     static bool RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The font of the window `parent` changed: a control of it that shows its
+    // parent's font takes the new one (and passes it on).
+    void ParentFontChanged(HWND parent);
 
 protected:
     TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, DWORD exStyle, const Params& params);
@@ -60,17 +74,20 @@ protected:
     // Messages of the control's own window before the standard procedure; true when handled.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     virtual HBRUSH CtlColor(HDC dc);
+    // The standard procedure (below this control's handler in the chain);
+    // only from inside HandleMessage.
     LRESULT CallStandardProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ApplyFont(bool redraw);
 
     TForm* m_form;
     HWND m_wnd = nullptr;
-    WNDPROC m_standardProc = nullptr;
     int m_id;
+    TSubclass m_subclass;
+    std::optional<TFontDesc> m_ownFontDesc;
     FontHandle m_ownFont;
-    Color m_fontColor = ClWindowText;
 };
 
 class TLabel : public TWinControl {
@@ -112,12 +129,19 @@ protected:
 
 class TComboBox : public TWinControl {
 public:
-    // A drop-down list without free text; `itemHeight` is the selection field's item height.
+    // A drop-down list without free text. The bounds are those of the
+    // selection field (its height included); `itemHeight` is the height of
+    // the items of the list.
     TComboBox(TForm* form, const Params& params, int itemHeight);
     void SetItems(const std::vector<std::wstring>& items);
     std::vector<std::wstring> Items() const;
     int ItemIndex() const;
     void SetItemIndex(int index);
+    // Makes the closed control `height` pixels high.
+    void SetFieldHeight(int height);
+
+private:
+    int m_itemHeight;
 };
 
 class TGroupBox : public TWinControl {

@@ -1,27 +1,29 @@
-// Fonts and colours for windows and controls.
+// Fonts for windows, controls and drawing.
 #include "platform/Font.h"
 
 namespace ventro {
 
-FontHandle CreateFontFrom(const TFontDesc& desc)
+LOGFONTW LogFontFrom(const TFontDesc& desc)
 {
     LOGFONTW lf {};
     lf.lfHeight = desc.Height;
     lf.lfWeight = desc.Bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = desc.Italic;
+    lf.lfUnderline = desc.Underline;
+    lf.lfStrikeOut = desc.StrikeOut;
     lf.lfCharSet = desc.Charset;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
     lstrcpynW(lf.lfFaceName, desc.Name.c_str(), LF_FACESIZE);
-    return FontHandle(CreateFontIndirectW(&lf));
+    return lf;
 }
 
-COLORREF ColorToRGB(Color c)
+FontHandle CreateFontFrom(const TFontDesc& desc)
 {
-    if (IsSystemColor(c))
-        return GetSysColor(int(c & 0xFF));
-    return COLORREF(c & 0x00FFFFFF);
+    LOGFONTW lf = LogFontFrom(desc);
+    return FontHandle(CreateFontIndirectW(&lf));
 }
 
 } // namespace ventro

@@ -1,68 +1,69 @@
-// Forms: creation, styles, centring, activation, closing and modal show.
+// Forms: creation, styles, the live frame, centring, activation, closing,
+// modal show and the orderly end.
 #include "platform/Form.h"
 
 #include <windowsx.h>
 
-#include "platform/Application.h"
+#include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Text.h"
 
 namespace ventro {
 
-static const wchar_t* FormClassName()
-{
-    static const wchar_t* name = [] {
-        WNDCLASSEXW wc { sizeof(wc) };
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = L"VentroForm";
-        RegisterClassExW(&wc);
-        return L"VentroForm";
-    }();
-    return name;
-}
-
 TForm::TForm(TComponent* owner)
-    : TComponent(owner)
+    : TCustomForm(owner)
 {
     BeginReading();
-    WindowProc = [this](UINT message, WPARAM wParam, LPARAM lParam) { return DefaultWindowProc(message, wParam, lParam); };
     m_brush = BrushHandle(CreateSolidBrush(ColorToRGB(m_color)));
     m_font = CreateFontFrom(m_fontDesc);
-    FormClassName();
-    m_wnd = CreateWindowExW(ExStyle(), L"VentroForm", L"", Style(), CW_USEDEFAULT, CW_USEDEFAULT, 300, 200,
-        Application().Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(m_wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(m_wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm::StaticWindowProc));
+    CreateHandle();
     Application().RegisterForm(this);
 }
 
 TForm::~TForm()
 {
+    // The destroying phase: OnDestroy, then the removal notices, then the
+    // controls (while the window they live in still exists), then the window.
+    Destroying();
     if (OnDestroy)
         Application().Guard(OnDestroy);
-    // Controls go first, while the window they live in still exists.
+    SendRemovalNotices();
     DestroyComponents();
     Application().UnregisterForm(this);
-    if (m_wnd) {
-        SetWindowLongPtrW(m_wnd, GWLP_USERDATA, 0);
-        DestroyWindow(m_wnd);
-    }
+    DestroyHandle();
+}
+
+void TForm::CreateParams(TCreateParams& params)
+{
+    params.ClassName = L"VentroForm";
+    params.ClassStyle = CS_DBLCLKS;
+    params.Style = Style();
+    params.ExStyle = ExStyle();
+    params.Parent = Application().Handle();
+    params.X = CW_USEDEFAULT;
+    params.Y = CW_USEDEFAULT;
+    params.Width = 300;
+    params.Height = 200;
+}
+
+void TForm::HandleCreated()
+{
+    if (m_icon)
+        SetIcon(m_icon);
 }
 
 void TForm::FinishCreate()
 {
     for (TComponent* c : std::vector<TComponent*>(Components()))
-        c->Loaded();
+        if (c->IsReading())
+            c->Loaded();
     Loaded();
     if (OnCreate)
         Application().Guard(OnCreate);
 }
 
-std::wstring TForm::Caption() const { return WindowText(m_wnd); }
-void TForm::SetCaption(const std::wstring& caption) { SetWindowTextW(m_wnd, caption.c_str()); }
+std::wstring TForm::Caption() const { return WindowText(Handle()); }
+void TForm::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
 
 DWORD TForm::Style() const
 {
@@ -99,11 +100,25 @@ DWORD TForm::ExStyle() const
 
 void TForm::ApplyStyle()
 {
-    RECT client;
-    GetClientRect(m_wnd, &client);
-    SetWindowLongPtrW(m_wnd, GWL_STYLE, LONG_PTR((GetWindowLongPtrW(m_wnd, GWL_STYLE) & WS_VISIBLE) | Style()));
-    SetWindowLongPtrW(m_wnd, GWL_EXSTYLE, LONG_PTR(ExStyle()));
-    SetWindowPos(m_wnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    HWND wnd = Handle();
+    if (!wnd)
+        return;
+    LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+    LONG_PTR ex = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
+    LONG_PTR newStyle = (style & ~LONG_PTR(BorderStyleBits)) | LONG_PTR(Style() & BorderStyleBits);
+    LONG_PTR newEx = (ex & ~LONG_PTR(BorderExStyleBits)) | LONG_PTR(ExStyle() & BorderExStyleBits);
+    if (newStyle == style && newEx == ex)
+        return;
+    SetWindowLongPtrW(wnd, GWL_STYLE, newStyle);
+    SetWindowLongPtrW(wnd, GWL_EXSTYLE, newEx);
+    FrameChanged();
+}
+
+void TForm::FrameChanged()
+{
+    if (Handle())
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TForm::SetBorderStyle(TBorderStyle style)
@@ -120,83 +135,149 @@ void TForm::SetBorderIcons(TBorderIcons icons)
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
-    SetWindowPos(m_wnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect TForm::BoundsRect() const
+{
+    RECT r {};
+    GetWindowRect(Handle(), &r);
+    return { r.left, r.top, r.right, r.bottom };
+}
+
+int TForm::ClientWidth() const
+{
+    RECT r {};
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int TForm::ClientHeight() const
+{
+    RECT r {};
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+TWindowState TForm::WindowState() const
+{
+    if (IsIconic(Handle()))
+        return TWindowState::wsMinimized;
+    if (IsZoomed(Handle()))
+        return TWindowState::wsMaximized;
+    return TWindowState::wsNormal;
 }
 
 void TForm::SetClientSize(int width, int height)
 {
-    RECT r { 0, 0, width, height };
-    AdjustWindowRectEx(&r, Style(), FALSE, ExStyle());
-    SetWindowPos(m_wnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND wnd = Handle();
+    if (!wnd)
+        return;
+    // The frame is whatever answers WM_NCCALCSIZE now. A frame whose size
+    // depends on the window's size gets a second measurement.
+    for (int round = 0; round < 2; ++round) {
+        RECT window, client;
+        GetWindowRect(wnd, &window);
+        GetClientRect(wnd, &client);
+        if (client.right == width && client.bottom == height)
+            return;
+        int frameX = (window.right - window.left) - client.right;
+        int frameY = (window.bottom - window.top) - client.bottom;
+        SetWindowPos(wnd, nullptr, 0, 0, width + frameX, height + frameY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void TForm::SetColor(Color color)
 {
     m_color = color;
     m_brush = BrushHandle(CreateSolidBrush(ColorToRGB(color)));
-    InvalidateRect(m_wnd, nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TForm::SetFont(const TFontDesc& font)
 {
     m_fontDesc = font;
+    FontHandle old = std::move(m_font);
     m_font = CreateFontFrom(font);
+    // Controls that take their parent's font follow, before the old one goes.
+    for (TComponent* c : Components())
+        if (auto* control = dynamic_cast<TWinControl*>(c))
+            control->ParentFontChanged(Handle());
 }
 
 void TForm::SetIcon(HICON icon)
 {
     m_icon = icon;
-    SendMessageW(m_wnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(m_wnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
 void TForm::CenterOnDesktop()
 {
     RECT r;
-    GetWindowRect(m_wnd, &r);
+    GetWindowRect(Handle(), &r);
     int width = r.right - r.left;
     int height = r.bottom - r.top;
     int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(m_wnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Show()
 {
+    HWND wnd = HandleNeeded();
     if (!m_shownOnce) {
         m_shownOnce = true;
         if (m_position == TPosition::poScreenCenter)
             CenterOnDesktop();
         if (!m_focus) {
-            HWND first = GetNextDlgTabItem(m_wnd, nullptr, FALSE);
+            HWND first = GetNextDlgTabItem(wnd, nullptr, FALSE);
             if (first)
                 m_focus = first;
         }
     }
-    ShowWindow(m_wnd, SW_SHOWNORMAL);
-    SetForegroundWindow(m_wnd);
-    UpdateWindow(m_wnd);
+    ShowWindow(wnd, SW_SHOWNORMAL);
+    SetForegroundWindow(wnd);
+    UpdateWindow(wnd);
 }
 
-void TForm::Hide() { ShowWindow(m_wnd, SW_HIDE); }
+void TForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void TForm::NoteFocus(HWND control)
 {
     m_focus = control;
 }
 
+void TForm::ForgetControl(HWND control)
+{
+    if (m_focus == control)
+        m_focus = nullptr;
+}
+
 void TForm::SetActiveControl(TWinControl* control)
 {
     m_focus = control ? control->Handle() : nullptr;
-    if (control && GetActiveWindow() == m_wnd)
+    if (control && GetActiveWindow() == Handle())
         control->SetFocus();
 }
 
 void TForm::Close()
 {
+    // A close request that arrives while the accepted one is still being
+    // carried out (a wait inside a handler pumps messages) changes nothing.
+    if (m_closing)
+        return;
     TCloseAction action = TCloseAction::caHide;
-    if (OnClose)
-        OnClose(action);
+    if (OnClose) {
+        m_closing = true;
+        try {
+            OnClose(action);
+        } catch (...) {
+            m_closing = false;
+            throw;
+        }
+        m_closing = false;
+    }
     if (action == TCloseAction::caNone)
         return;
     if (m_modal) {
@@ -204,11 +285,15 @@ void TForm::Close()
         return;
     }
     if (Application().MainForm() == this) {
+        // From here on the program ends; later requests find it closing.
+        m_closing = true;
         Application().Terminate();
         return;
     }
     if (action == TCloseAction::caMinimize)
-        ShowWindow(m_wnd, SW_MINIMIZE);
+        ShowWindow(Handle(), SW_MINIMIZE);
+    else if (action == TCloseAction::caFree)
+        Release();
     else
         Hide();
 }
@@ -217,7 +302,7 @@ int TForm::ShowModal()
 {
     // Every other window of the application is disabled while this one runs.
     std::vector<HWND> disabled;
-    for (TForm* form : Application().Forms())
+    for (TCustomForm* form : Application().Forms())
         if (form != this && form->Handle() && IsWindowEnabled(form->Handle())) {
             EnableWindow(form->Handle(), FALSE);
             disabled.push_back(form->Handle());
@@ -233,7 +318,8 @@ int TForm::ShowModal()
         }
     }
     for (HWND wnd : disabled)
-        EnableWindow(wnd, TRUE);
+        if (IsWindow(wnd))
+            EnableWindow(wnd, TRUE);
     Hide();
     m_modal = false;
     if (previousActive && IsWindow(previousActive))
@@ -241,22 +327,9 @@ int TForm::ShowModal()
     return m_modalResult;
 }
 
-LRESULT CALLBACK TForm::StaticWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(wnd, message, wParam, lParam);
-    try {
-        return self->WindowProc(message, wParam, lParam);
-    } catch (...) {
-        Application().HandleCurrentException();
-        return 0;
-    }
-}
-
 bool TForm::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT TForm::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
     if (HandleMessage(message, wParam, lParam, result))
@@ -266,7 +339,7 @@ LRESULT TForm::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND: {
         RECT r;
-        GetClientRect(m_wnd, &r);
+        GetClientRect(Handle(), &r);
         FillRect(reinterpret_cast<HDC>(wParam), &r, m_brush.Get());
         return 1;
     }
@@ -278,15 +351,16 @@ LRESULT TForm::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             // The control that last had the focus gets it back, unless a
             // handler already put it somewhere inside the form.
             HWND focus = GetFocus();
-            bool inside = focus && IsChild(m_wnd, focus);
-            if (!inside && m_focus && IsWindow(m_focus) && IsWindowVisible(m_focus))
+            bool inside = focus && IsChild(Handle(), focus);
+            if (!inside && m_focus && IsWindow(m_focus) && IsWindowVisible(m_focus) && IsWindowEnabled(m_focus))
                 ::SetFocus(m_focus);
-            Application().FormActivated(this);
+            if (Application().FormActivated(this) && OnActivate)
+                Application().Guard(OnActivate);
         }
         return 0;
     case WM_SYSCOMMAND:
         // The main form's minimize and restore belong to the application:
-        // its window (and whoever hooks it) handles them.
+        // its window (and whoever takes it over) handles them.
         if (Application().MainForm() == this && ((wParam & 0xFFF0) == SC_MINIMIZE || (wParam & 0xFFF0) == SC_RESTORE)) {
             SendMessageW(Application().Handle(), WM_SYSCOMMAND, wParam & 0xFFF0, lParam);
             return 0;
@@ -295,7 +369,7 @@ LRESULT TForm::DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefWindowProcW(m_wnd, message, wParam, lParam);
+    return DefaultHandler(message, wParam, lParam);
 }
 
 } // namespace ventro

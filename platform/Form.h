@@ -1,6 +1,8 @@
 // Forms: top-level windows owned by the application, with border styles,
-// desktop centring, activation events, modal show, and a window procedure
-// that a component can take over and hand back.
+// desktop centring, activation events, modal show, an orderly end, and a
+// window procedure that components take over through the subclass chain
+// (TakeOver). Style changes touch only the bits they own and the client size
+// is set from the live frame, so both hold when a takeover draws the frame.
 #pragma once
 #include <windows.h>
 
@@ -8,7 +10,9 @@
 #include <string>
 
 #include "base/Color.h"
-#include "platform/Component.h"
+#include "base/Geometry.h"
+#include "platform/Application.h"
+#include "platform/CustomForm.h"
 #include "platform/Font.h"
 #include "platform/Handles.h"
 
@@ -17,6 +21,7 @@ namespace ventro {
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TPosition { poDesigned, poScreenCenter };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 struct TBorderIcons {
     bool SystemMenu = true;
@@ -28,16 +33,18 @@ constexpr int mrNone = 0;
 constexpr int mrOk = 1;
 constexpr int mrCancel = 2;
 
+// The style bits the border style and border icons own; every other bit
+// (visible, disabled, maximized, layered, ...) belongs to someone else.
+constexpr DWORD BorderStyleBits = WS_POPUP | WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU
+    | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD BorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW;
+
 class TWinControl;
 
-class TForm : public TComponent {
+class TForm : public TCustomForm {
 public:
-    using WndMethod = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)>;
-
     explicit TForm(TComponent* owner);
     ~TForm() override;
-
-    HWND Handle() const { return m_wnd; }
 
     std::wstring Caption() const;
     void SetCaption(const std::wstring& caption);
@@ -47,7 +54,16 @@ public:
     void SetBorderIcons(TBorderIcons icons);
     void SetPosition(TPosition position) { m_position = position; }
     void SetBounds(int left, int top, int width, int height);
+    // The window rectangle in screen coordinates.
+    Rect BoundsRect() const;
+    // Sizes the window so that its client area is width x height with the
+    // frame it has now (window rectangle minus client rectangle).
     void SetClientSize(int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+    TWindowState WindowState() const;
+    // Asks the frame to be measured again (WM_NCCALCSIZE) and redrawn.
+    void FrameChanged();
     void SetColor(Color color);
     Color GetColor() const { return m_color; }
     HBRUSH BackgroundBrush() const { return m_brush.Get(); }
@@ -57,10 +73,9 @@ public:
     void SetIcon(HICON icon);
     HICON Icon() const { return m_icon; }
 
-    void Show();
+    void Show() override;
     void Hide();
-    bool Visible() const { return m_wnd && IsWindowVisible(m_wnd); }
-    void Close();
+    void Close() override;
     int ShowModal();
     bool IsModal() const { return m_modal; }
     int ModalResult() const { return m_modalResult; }
@@ -68,19 +83,16 @@ public:
 
     // The control that gets the focus when the form is activated.
     void SetActiveControl(TWinControl* control);
+    HWND ActiveControlHandle() const { return m_focus; }
     // Told by a control that it received the focus.
     void NoteFocus(HWND control);
+    // Told by a control that it goes.
+    void ForgetControl(HWND control);
 
     std::function<void()> OnCreate;
     std::function<void()> OnActivate;
     std::function<void()> OnDestroy;
     std::function<void(TCloseAction&)> OnClose;
-
-    // The form's current window procedure. A component may replace it and must
-    // call the one it replaced for what it does not handle, and put it back.
-    WndMethod WindowProc;
-    // The form's own handling, the end of any chain of replacements.
-    LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     // Subclasses build their controls, then call this once: it ends the
@@ -88,16 +100,16 @@ protected:
     void FinishCreate();
     // Message handling of a form class; true when handled.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    friend class TApplication;
-    static LRESULT CALLBACK StaticWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     void ApplyStyle();
     void CenterOnDesktop();
     DWORD Style() const;
     DWORD ExStyle() const;
 
-    HWND m_wnd = nullptr;
     TBorderStyle m_borderStyle = TBorderStyle::bsSizeable;
     TBorderIcons m_borderIcons;
     TPosition m_position = TPosition::poDesigned;
@@ -109,6 +121,7 @@ private:
     HWND m_focus = nullptr;
     bool m_modal = false;
     bool m_shownOnce = false;
+    bool m_closing = false;
     int m_modalResult = mrNone;
 };
 

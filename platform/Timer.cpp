@@ -1,27 +1,22 @@
-// Timers on a hidden window of their own.
+// Timers on the application's timer window.
 #include "platform/Timer.h"
 
 #include "platform/Application.h"
+
+#include <utility>
 
 namespace ventro {
 
 TTimer::TTimer(TComponent* owner)
     : TComponent(owner)
 {
-    m_window = std::make_unique<MessageWindow>([this](UINT message, WPARAM, LPARAM, LRESULT& result) {
-        if (message != WM_TIMER)
-            return false;
-        if (m_running && OnTimer)
-            Application().Guard(OnTimer);
-        result = 0;
-        return true;
-    });
+    Update();
 }
 
 TTimer::~TTimer()
 {
-    if (m_running)
-        KillTimer(m_window->Handle(), 1);
+    if (m_id)
+        Application().StopTimer(m_id);
 }
 
 void TTimer::SetEnabled(bool enabled)
@@ -42,11 +37,18 @@ void TTimer::SetInterval(uint32_t milliseconds)
 
 void TTimer::Update()
 {
-    if (m_running)
-        KillTimer(m_window->Handle(), 1);
-    m_running = m_enabled && m_interval > 0;
-    if (m_running)
-        SetTimer(m_window->Handle(), 1, m_interval, nullptr);
+    if (m_id)
+        Application().StopTimer(std::exchange(m_id, 0));
+    if (m_enabled && m_interval > 0)
+        m_id = Application().StartTimer(m_interval, [this] { Tick(); });
+}
+
+void TTimer::Tick()
+{
+    // A copy: the handler may free this timer, and with it OnTimer.
+    std::function<void()> handler = OnTimer;
+    if (handler)
+        handler();
 }
 
 } // namespace ventro

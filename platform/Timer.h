@@ -1,11 +1,13 @@
 // A timer component: raises OnTimer every Interval milliseconds while enabled.
+// An enabled timer runs from its construction; all timers share the
+// application's one hidden timer window.
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 #include "platform/Component.h"
-#include "platform/MessageWindow.h"
 
 namespace ventro {
 
@@ -22,17 +24,18 @@ public:
     // An interval of 0 stops the timer.
     void SetInterval(uint32_t milliseconds);
     // True while a platform timer is running (enabled, interval above 0).
-    bool Running() const { return m_running; }
+    bool Running() const { return m_id != 0; }
 
+    // May stop the timer or free it.
     std::function<void()> OnTimer;
 
 private:
     void Update();
+    void Tick();
 
-    std::unique_ptr<MessageWindow> m_window;
     bool m_enabled = true;
     uint32_t m_interval = 1000;
-    bool m_running = false;
+    UINT_PTR m_id = 0;
 };
 
 } // namespace ventro

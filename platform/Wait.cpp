@@ -1,20 +1,13 @@
-// Message-processing waits.
+// Message-processing waits, through the application's one dispatch.
 #include "platform/Wait.h"
+
+#include "platform/Application.h"
 
 namespace ventro {
 
 bool ProcessMessages()
 {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam));
-            return false;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return true;
+    return Application().ProcessMessages();
 }
 
 static bool WaitLoop(HANDLE handle, uint64_t milliseconds, bool (*stop)(void*), void* context, bool& signalled)

@@ -355,14 +355,14 @@ void TTrayIcon::PopupAtCursor()
     POINT cursor {};
     GetCursorPos(&cursor);
     // The foreground window makes the menu close when the user clicks elsewhere.
-    TForm* active = Application().ActiveForm();
+    TCustomForm* active = Application().ActiveForm();
     if (active && active->Handle())
         SetForegroundWindow(active->Handle());
     if (m_popupMenu)
         m_popupMenu->Popup(cursor.x, cursor.y);
 }
 
-bool TTrayIcon::MainWindowHook(UINT message, WPARAM wParam, LPARAM)
+void TTrayIcon::MainWindowHook(UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_SYSCOMMAND) {
         // The low four bits of the command are the platform's own.
@@ -378,24 +378,23 @@ bool TTrayIcon::MainWindowHook(UINT message, WPARAM wParam, LPARAM)
             break;
         }
     }
-    return false;
 }
 
 void TTrayIcon::InstallHook()
 {
-    if (m_hookId)
+    if (m_hook.Installed())
         return;
-    m_hookId = Application().HookMainWindow([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-        return MainWindowHook(message, wParam, lParam);
+    // The hook never answers a message itself: the application's own
+    // handling follows, as the application window's next procedure.
+    m_hook = Application().HookMainWindow([this](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        MainWindowHook(message, wParam, lParam);
+        return CallPreviousProc(wnd, message, wParam, lParam);
     });
 }
 
 void TTrayIcon::RemoveHook()
 {
-    if (!m_hookId)
-        return;
-    Application().UnhookMainWindow(m_hookId);
-    m_hookId = 0;
+    m_hook.Reset();
 }
 
 } // namespace ventro

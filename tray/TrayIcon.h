@@ -14,6 +14,7 @@
 #include "platform/Component.h"
 #include "platform/Handles.h"
 #include "platform/MessageWindow.h"
+#include "platform/Subclass.h"
 #include "platform/Timer.h"
 #include "tray/ImageList.h"
 #include "tray/MouseEvents.h"
@@ -115,7 +116,7 @@ private:
     void DispatchMouseMessage(UINT mouseMessage);
     // Restore and popup for the mouse action `action`.
     void RunActions(TTrayIconMessage action);
-    bool MainWindowHook(UINT message, WPARAM wParam, LPARAM lParam);
+    void MainWindowHook(UINT message, WPARAM wParam, LPARAM lParam);
     void InstallHook();
     void RemoveHook();
 
@@ -132,7 +133,7 @@ private:
     bool m_animate = false;
     TTrayIconMessage m_restoreOn = TTrayIconMessage::imDoubleClick;
     TTrayIconMessage m_popupMenuOn = TTrayIconMessage::imNone;
-    int m_hookId = 0;
+    TSubclass m_hook;
 };
 
 } // namespace ventro

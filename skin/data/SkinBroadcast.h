@@ -16,4 +16,9 @@ void SendSkinMessage(HWND owner, std::span<const HWND> forms, UINT message, WPAR
 // window (may be null) and the application's forms in list order.
 TlxSkinData::SkinMessageSink MakeWindowSkinMessageSink(std::function<HWND()> owner, std::function<std::vector<HWND>()> forms);
 
+// The sink of the application's forms: the skin data's owner first, when it
+// is a form, then every form of the application in list order. A form
+// without a window gets one first, so every form hears every skin change.
+TlxSkinData::SkinMessageSink ApplicationSkinMessageSink();
+
 } // namespace ventro

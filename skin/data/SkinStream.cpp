@@ -144,7 +144,8 @@ PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte)
     return PathParts { std::string(path.substr(0, nameStart)), std::string(path.substr(nameStart)) };
 }
 
-bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, LeadBytePredicate isLeadByte)
+bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, LeadBytePredicate isLeadByte,
+    const PictureLoader& loadPicture)
 {
     auto fileBytes = ReadWholeFile(definitionPath, uint64_t(16) << 20);
     std::vector<std::string> lines = SplitLines(std::string_view(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size()));
@@ -153,7 +154,9 @@ bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_
         if (!ini.SectionExists(section))
             return false;
     const std::string folder = SplitPath(definitionPath, isLeadByte).Folder;
-    auto load = [&](const std::string& name) { return ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20)); };
+    auto load = [&](const std::string& name) {
+        return loadPicture ? loadPicture(folder + name) : ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20));
+    };
 
     SkinStreamContent c;
     std::string picture = ini.ReadString("PICTURES", "picture", "");

@@ -3,6 +3,7 @@
 // slots, active pictures, definition text).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -59,8 +60,10 @@ PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte = nullpt
 // bitmaps beside it. Returns false (and leaves out untouched) when the file
 // lacks one of the sections "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
 // "SKINCONTROLS"; a bitmap that cannot be loaded throws. isLeadByte describes
-// the path's code page (see SplitPath).
+// the path's code page (see SplitPath); loadPicture, when given, turns a
+// picture file's path into its bitmap instead of ReadBmp.
+using PictureLoader = std::function<Bitmap(const std::string& path)>;
 bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out,
-    LeadBytePredicate isLeadByte = nullptr);
+    LeadBytePredicate isLeadByte = nullptr, const PictureLoader& loadPicture = {});
 
 } // namespace ventro

@@ -4,6 +4,7 @@
 
 #include "app/ConfigFile.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "platform/Application.h"
 
 using namespace ventro;
@@ -139,4 +140,146 @@ TEST_F(MainWindowState, TheStoredSkinIsCarriedButNeitherLinkedNorApplied)
     EXPECT_FALSE(data->Empty);
     EXPECT_EQ(data->Picture.Width(), 378);
     EXPECT_EQ(data->Picture.Height(), 119);
+}
+
+namespace {
+
+struct FontSeen {
+    std::wstring Face;
+    LONG Height;
+    BYTE Charset;
+    bool Bold;
+};
+
+FontSeen FontOf(HWND wnd)
+{
+    LOGFONTW lf {};
+    auto font = reinterpret_cast<HFONT>(SendMessageW(wnd, WM_GETFONT, 0, 0));
+    if (!font || !GetObjectW(font, sizeof(lf), &lf))
+        return { L"(none)", 0, 0, false };
+    return { lf.lfFaceName, lf.lfHeight, lf.lfCharSet, lf.lfWeight >= FW_BOLD };
+}
+
+} // namespace
+
+TEST_F(MainWindowState, EveryControlShowsTheFontOfTheDefinition)
+{
+    Create();
+    // SimSun -13 with the ANSI character set; "window font" is the form's
+    // MS Sans Serif -11; a control the definition gives no font shows its
+    // parent's (Memo1 the log box's, ComboBox1 and BitBtn3 the form's via GroupBox2).
+    const FontSeen simSun { L"宋体", -13, ANSI_CHARSET, false };
+    const FontSeen window { L"MS Sans Serif", -11, DEFAULT_CHARSET, false };
+    const FontSeen newSimSun { L"新宋体", -13, ANSI_CHARSET, false };
+    const struct {
+        TWinControl* Control;
+        FontSeen Expected;
+    } table[] = {
+        { form->GroupBox2, window },
+        { form->Label1, simSun },
+        { form->Label2, simSun },
+        { form->Label3, simSun },
+        { form->Edit2, simSun },
+        { form->Edit3, simSun },
+        { form->ComboBox1, window },
+        { form->CheckBox1, simSun },
+        { form->CheckBox2, simSun },
+        { form->BitBtn1, simSun },
+        { form->BitBtn2, newSimSun },
+        { form->BitBtn3, window },
+        { form->GroupBox1, simSun },
+        { form->Memo1, simSun },
+    };
+    for (const auto& row : table) {
+        FontSeen seen = FontOf(row.Control->Handle());
+        EXPECT_EQ(seen.Face, row.Expected.Face) << "control " << row.Control->Id();
+        EXPECT_EQ(seen.Height, row.Expected.Height) << "control " << row.Control->Id();
+        EXPECT_EQ(seen.Charset, row.Expected.Charset) << "control " << row.Control->Id();
+        EXPECT_EQ(seen.Bold, row.Expected.Bold) << "control " << row.Control->Id();
+    }
+}
+
+TEST_F(MainWindowState, TheDropDownListIs21PixelsHighWithItemsOf13)
+{
+    Create();
+    RECT r;
+    GetWindowRect(form->ComboBox1->Handle(), &r);
+    EXPECT_EQ(r.right - r.left, 185);
+    EXPECT_EQ(r.bottom - r.top, 21);
+    EXPECT_EQ(SendMessageW(form->ComboBox1->Handle(), CB_GETITEMHEIGHT, 0, 0), 13);
+}
+
+TEST_F(MainWindowState, TheHotKeyAtomIsReleasedExactlyOnce)
+{
+    // Another reference of our own: a second delete by the window would take it.
+    ATOM ours = GlobalAddAtomW(L"wwwHotkey");
+    ASSERT_NE(ours, 0);
+    Create();
+    ASSERT_EQ(form->HotKeyAtom, ours);
+    TCloseAction action = TCloseAction::caHide;
+    form->FormClose(action);
+    form->FormClose(action);
+    EXPECT_EQ(GlobalFindAtomW(L"wwwHotkey"), ours);
+    GlobalDeleteAtom(ours);
+}
+
+namespace {
+
+// A form of the application that records the skin messages it receives.
+class SkinListener : public TForm {
+public:
+    SkinListener(TComponent* owner, std::vector<std::pair<HWND, UINT>>& log) : TForm(owner), m_log(log) { FinishCreate(); }
+
+protected:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message >= SKM_BEFORECHANGESKIN && message <= SKM_CHANGESKINNABLE && lParam == SkinMessageLParam && wParam)
+            m_log.emplace_back(Handle(), message);
+        return TForm::HandleMessage(message, wParam, lParam, result);
+    }
+
+private:
+    std::vector<std::pair<HWND, UINT>>& m_log;
+};
+
+} // namespace
+
+TEST_F(MainWindowState, SkinMessagesReachEveryFormOwnerFirst)
+{
+    Create();
+    std::vector<std::pair<HWND, UINT>> log;
+    // The main window's procedure as a takeover sees it; the listener is a form of its own.
+    TSubclass watch = form->TakeOver([&](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == SKM_CHANGESKIN)
+            log.emplace_back(wnd, message);
+        return CallPreviousProc(wnd, message, wParam, lParam);
+    });
+    auto* listener = new SkinListener(&Application(), log);
+    form->lxSkinData1->BroadcastSkinMessage(SKM_CHANGESKIN);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].first, form->Handle());
+    EXPECT_EQ(log[1].first, listener->Handle());
+    EXPECT_EQ(log[1].second, UINT(SKM_CHANGESKIN));
+    delete listener;
+}
+
+TEST_F(MainWindowState, TheApplicationWindowCarriesTheProgramsIcon)
+{
+    ProgramIcons icons = LoadProgramIcons();
+    ASSERT_TRUE(icons.Big);
+    ASSERT_TRUE(icons.Small);
+    ApplyProgramIcons(Application(), icons);
+    HWND wnd = Application().Handle();
+    // What the taskbar entry and Alt+Tab show.
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0)), icons.Big.Get());
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0)), icons.Small.Get());
+    ICONINFO info {};
+    ASSERT_TRUE(GetIconInfo(icons.Small.Get(), &info));
+    BITMAP mask {};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    EXPECT_EQ(mask.bmWidth, 16);
+    Application().SetIcon(nullptr);
 }

@@ -127,10 +127,10 @@ TEST_F(PlatformTest, HooksSeeApplicationMessagesFirst)
 {
     auto* form = new TestForm(&Application());
     std::vector<WPARAM> seen;
-    int id = Application().HookMainWindow([&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    TSubclass hook = Application().HookMainWindow([&](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_SYSCOMMAND)
             seen.push_back(wParam & 0xFFF0);
-        return false;
+        return CallPreviousProc(wnd, message, wParam, lParam);
     });
     form->Show();
     ASSERT_TRUE(form->Visible());
@@ -141,7 +141,7 @@ TEST_F(PlatformTest, HooksSeeApplicationMessagesFirst)
     EXPECT_FALSE(Application().IsMinimized());
     EXPECT_TRUE(form->Visible());
     EXPECT_EQ(seen, (std::vector<WPARAM> { SC_MINIMIZE, SC_RESTORE }));
-    Application().UnhookMainWindow(id);
+    hook.Reset();
     delete form;
 }
 

@@ -11,6 +11,7 @@
 
 #include "skin/data/IniFile.h"
 #include "skin/data/Stream.h"
+#include "tests/skin_data/PictureBuilders.h"
 
 namespace ventro {
 namespace {
@@ -199,6 +200,98 @@ TEST_F(SkinToolTest, BadInputIsRefusedWithOneLine)
     ExpectRefused("compile '" + notIni + "' '" + (dir / "x.skn").string() + "'");
     EXPECT_FALSE(fs::exists(dir / "x.skn"));
     EXPECT_EQ(Tool("frobnicate").Status, 1);
+}
+
+// Our skin's definition folder, copied so that its pictures can be replaced.
+fs::path CopySkinFolder(const fs::path& to)
+{
+    fs::create_directories(to);
+    for (const auto& entry : fs::directory_iterator(VENTRO_SKIN_FOLDER))
+        fs::copy_file(entry.path(), to / entry.path().filename(), fs::copy_options::overwrite_existing);
+    return to;
+}
+
+int CountLines(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
+
+TEST_F(SkinToolTest, CompileConvertsPaintProgramPicturesWithoutChangingAPixel)
+{
+    fs::path src = CopySkinFolder(dir / "src");
+    Bitmap frame = ReadBmp(ReadWholeFile((src / "frame.bmp").string()));
+    Bitmap mask = ReadBmp(ReadWholeFile((src / "frame_mask.bmp").string()));
+    Bitmap menubar = ReadBmp(ReadWholeFile((src / "menubar.bmp").string()));
+    ASSERT_EQ(frame.BitsPerPixel, 24);
+    ASSERT_EQ(mask.BitsPerPixel, 1);
+    ASSERT_EQ(menubar.BitsPerPixel, 8);
+
+    // The frame as a 32-bit top-down bitmap with a V5 header and an alpha
+    // channel, the mask as a two-colour PNG, the menu bar strip RLE8-packed.
+    test::BmpSpec v5 { 124, frame.Width(), -frame.Height(), 32, 3, {}, { 0xFF0000, 0xFF00, 0xFF, 0xFF000000 } };
+    for (int32_t y = 0; y < frame.Height(); ++y)
+        for (int32_t x = 0; x < frame.Width(); ++x) {
+            const uint8_t* p = frame.Pixels.Row(y) + x * 3;
+            v5.Data.insert(v5.Data.end(), { p[0], p[1], p[2], uint8_t(x * 7) });
+        }
+    WriteWholeFile((src / "frame.bmp").string(), test::MakeBmp(v5));
+    std::vector<uint8_t> palette;
+    for (uint32_t c : mask.ColorTable)
+        palette.insert(palette.end(), { uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c) });
+    std::vector<std::vector<uint8_t>> maskRows;
+    for (int32_t y = 0; y < mask.Height(); ++y) {
+        maskRows.emplace_back(size_t((mask.Width() + 7) / 8), 0);
+        for (int32_t x = 0; x < mask.Width(); ++x)
+            maskRows.back()[size_t(x / 8)] |= uint8_t(mask.Indices[size_t(y * mask.Width() + x)] << (7 - x % 8));
+    }
+    WriteWholeFile((src / "frame_mask.bmp").string(), test::MakePng(uint32_t(mask.Width()), uint32_t(mask.Height()), 1, 3, maskRows, palette));
+    test::BmpSpec rle { 40, menubar.Width(), menubar.Height(), 8, 1, menubar.ColorTable };
+    rle.ClrUsed = uint32_t(menubar.ColorTable.size());
+    rle.Data = test::EncodeRle8(menubar.Indices, menubar.Width(), menubar.Height());
+    WriteWholeFile((src / "menubar.bmp").string(), test::MakeBmp(rle));
+
+    std::string out = (dir / "converted.skn").string();
+    ToolRun run = Tool("compile '" + (src / "VentroSkin.ini").string() + "' '" + out + "'");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(CountLines(run.Err), 3) << run.Err;
+    for (const char* line : { "frame.bmp (32-bit bit-field bitmap, V5 header, top-down) to 24 bits\n",
+             "frame_mask.bmp (PNG, 1-bit palette) to 1 bit\n", "menubar.bmp (8-bit RLE8 bitmap, 40-byte header) to 8 bits\n" })
+        EXPECT_NE(run.Err.find(line), std::string::npos) << line << " in " << run.Err;
+
+    ASSERT_EQ(Tool("unpack '" + out + "' '" + (dir / "out").string() + "'").Status, 0);
+    Bitmap frameOut = ReadBmp(ReadWholeFile((dir / "out" / "frame.bmp").string()));
+    Bitmap maskOut = ReadBmp(ReadWholeFile((dir / "out" / "frame_mask.bmp").string()));
+    Bitmap menubarOut = ReadBmp(ReadWholeFile((dir / "out" / "menubar.bmp").string()));
+    EXPECT_TRUE(frameOut.Pixels == frame.Pixels);
+    EXPECT_EQ(frameOut.BitsPerPixel, 24);
+    EXPECT_TRUE(maskOut.Pixels == mask.Pixels);
+    EXPECT_EQ(maskOut.BitsPerPixel, 1);
+    EXPECT_TRUE(menubarOut.Pixels == menubar.Pixels);
+    EXPECT_EQ(menubarOut.Indices, menubar.Indices);
+    EXPECT_EQ(menubarOut.ColorTable, menubar.ColorTable);
+    // Pictures already in the stored layout went in byte for byte.
+    EXPECT_EQ(ReadWholeFile((dir / "out" / "buttons.bmp").string()), ReadWholeFile((src / "buttons.bmp").string()));
+}
+
+TEST_F(SkinToolTest, HostilePicturesAreRefusedWithOneLine)
+{
+    fs::path src = CopySkinFolder(dir / "src");
+    std::vector<uint8_t> row(8, 0);
+    std::vector<std::vector<uint8_t>> hostile = {
+        test::MakeBmp({ 40, 2, 2, 8, 1, { 0 }, {}, 1, { 3, 0, 0, 1 } }),              // RLE run past its row
+        test::MakeBmp({ 40, 2, 2, 8, 1, { 0 }, {}, 1, { 0, 2, 0, 5, 0, 1 } }),        // RLE delta past the image
+        test::MakeBmp({ 40, 2, 1, 32, 3, {}, { 0, 0, 0 }, 0, row }),                   // bit-field masks of 0
+        test::MakeBmp({ 108, 2, 1, 8, 0, { 0 }, {}, 256, { 0, 0, 0, 0 } }),            // palette past the file
+        test::MakeBmp({ 124, 16384, 16384, 24, 0, {}, {}, 0, row }),                   // too many pixels
+        test::MakePng(16384, 1024, 8, 6, { { 0 } }),                                   // claims 64 MB from a few bytes
+        { 'B', 'M', 0, 0 },
+    };
+    std::string out = (dir / "x.skn").string();
+    for (size_t i = 0; i < hostile.size(); ++i) {
+        WriteWholeFile((src / "frame.bmp").string(), hostile[i]);
+        ToolRun run = Tool("compile '" + (src / "VentroSkin.ini").string() + "' '" + out + "'");
+        EXPECT_EQ(run.Status, 1) << i;
+        EXPECT_EQ(CountLines(run.Err), 1) << i << ": " << run.Err;
+        EXPECT_NE(run.Err.find("frame.bmp: "), std::string::npos) << run.Err;
+        EXPECT_FALSE(fs::exists(out)) << i;
+    }
 }
 
 } // namespace

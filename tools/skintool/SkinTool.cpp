@@ -12,6 +12,8 @@
 
 #include "skin/data/SkinContent.h"
 #include "skin/data/Stream.h"
+#include "tools/skintool/BitmapImport.h"
+#include "tools/skintool/FrameCommands.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -44,6 +46,10 @@ int Usage()
     std::fputs("usage: skintool [--raw] compile DEFINITION.ini OUT.skn\n"
                "       skintool [--raw] unpack IN.skn OUTDIR\n"
                "       skintool [--raw] info IN.skn\n"
+               "       skintool frame SKIN W H [--resizable] [--fallback]\n"
+               "       skintool hittest SKIN W H X Y [--resizable] [--maximized] [--rolledup]\n"
+               "       skintool render SKIN W H OUT.png [--inactive] [--fallback] [--hot SECTION] [--down SECTION] [--morph KF]\n"
+               "SKIN: a skin file, or - for our stored skin\n"
                "--raw: the skin file is a bare zlib stream instead of a packed skin\n",
         stderr);
     return 1;
@@ -69,9 +75,25 @@ SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 int Compile(const std::string& definition, const std::string& out, bool raw)
 {
     std::vector<uint8_t> compressed;
-    if (!CompileSkinDefinition(definition, compressed, PathLeadBytes))
+    // Conversions are reported only once the skin is written, so that a
+    // refusal stays one line.
+    std::vector<std::string> notes;
+    auto load = [&](const std::string& path) {
+        try {
+            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxInputBytes));
+            if (imported.Converted())
+                notes.push_back("converted " + path + " (" + imported.ConvertedFrom + ") to "
+                    + (imported.Picture.BitsPerPixel == 1 ? "1 bit" : std::to_string(imported.Picture.BitsPerPixel) + " bits"));
+            return std::move(imported.Picture);
+        } catch (const EInvalidGraphic& e) {
+            throw ToolError(path + ": " + e.what());
+        }
+    };
+    if (!CompileSkinDefinition(definition, compressed, PathLeadBytes, load))
         throw ToolError("not a skin definition (it needs the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS): " + definition);
     WriteWholeFile(out, raw ? compressed : WritePackedSkin(compressed));
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "skintool: %s\n", note.c_str());
     return 0;
 }
 
@@ -185,6 +207,8 @@ int main(int argc, char** argv)
             return Unpack(args[1], args[2], raw);
         if (args.size() == 2 && args[0] == "info")
             return Info(args[1], raw);
+        if (!args.empty() && skintool::IsFrameCommand(args[0]))
+            return skintool::RunFrameCommand(args, raw);
         return Usage();
     } catch (const std::bad_alloc&) {
         std::fputs("skintool: out of memory\n", stderr);

@@ -1,0 +1,13 @@
+// System colour resolution.
+#include "platform/Colors.h"
+
+namespace ventro {
+
+COLORREF ColorToRGB(Color c)
+{
+    if (IsSystemColor(c))
+        return GetSysColor(int(c & 0xFF));
+    return COLORREF(c & 0x00FFFFFF);
+}
+
+} // namespace ventro
