@@ -11,6 +11,7 @@
 #include "base/Exception.h"
 #include "dialup/DialStatus.h"
 #include "platform/Application.h"
+#include "platform/Text.h"
 #include "platform/Wait.h"
 
 namespace ventro {
@@ -364,8 +365,7 @@ bool TDialUp::Dial()
         SecureZeroMemory(&params, sizeof(params));
     } catch (const std::exception& e) {
         HangUp();
-        const std::string what = e.what();
-        failure.assign(what.begin(), what.end());
+        failure = ExceptionText(e);
     }
     if (m_onStatusEvent)
         m_onStatusEvent(this, failure, true);

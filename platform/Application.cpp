@@ -375,7 +375,7 @@ HWND TApplication::TimerWindowHandle() const { return m_timers ? m_timers->Handl
 
 void TApplication::HandleException(const std::exception& error)
 {
-    std::wstring text = Utf8ToWide(error.what());
+    std::wstring text = ExceptionText(error);
     if (!text.empty() && text.back() > L'.')
         text += L'.';
     if (OnException) {

@@ -7,6 +7,7 @@
 #include "platform/Application.h"
 #include "platform/Colors.h"
 #include "platform/Form.h"
+#include "platform/Graphics.h"
 #include "platform/Text.h"
 
 namespace ventro {
@@ -396,7 +397,8 @@ bool TImage::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
         GetClientRect(Handle(), &client);
         FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
         if (!m_picture.IsEmpty())
-            BlitPixels(paint.Get(), (client.right - m_picture.Width()) / 2, (client.bottom - m_picture.Height()) / 2, m_picture);
+            BlitPixels(paint.Get(), (client.right - m_picture.Width()) / 2, (client.bottom - m_picture.Height()) / 2,
+                m_picture.View());
         result = 0;
         return true;
     }
@@ -420,21 +422,6 @@ bool TImage::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
     default:
         return false;
     }
-}
-
-void BlitPixels(HDC dc, int x, int y, const PixelBuffer& pixels)
-{
-    if (pixels.IsEmpty())
-        return;
-    BITMAPINFO info {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = pixels.Width();
-    info.bmiHeader.biHeight = -pixels.Height(); // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, x, y, DWORD(pixels.Width()), DWORD(pixels.Height()), 0, 0, 0, UINT(pixels.Height()),
-        pixels.Bytes().data(), &info, DIB_RGB_COLORS);
 }
 
 } // namespace ventro

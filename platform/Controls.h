@@ -181,7 +181,4 @@ private:
     bool m_pressed = false;
 };
 
-// Draws a 24-bit top-down buffer at (x, y) of a device context.
-void BlitPixels(HDC dc, int x, int y, const PixelBuffer& pixels);
-
 } // namespace ventro

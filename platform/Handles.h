@@ -109,10 +109,30 @@ using MemoryDC = UniqueHandle<MemoryDCTraits>;
 using RegKey = UniqueHandle<RegKeyTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 
-// A window's DC from GetDC (or the screen's, for a null window), released on scope exit.
+// A window's client-area DC from GetDC (or the screen's, for a null
+// window), released on scope exit.
+class ClientDC {
+public:
+    explicit ClientDC(HWND wnd) : m_wnd(wnd), m_dc(GetDC(wnd)) { }
+    ClientDC(const ClientDC&) = delete;
+    ClientDC& operator=(const ClientDC&) = delete;
+    ~ClientDC()
+    {
+        if (m_dc)
+            ReleaseDC(m_wnd, m_dc);
+    }
+    HDC Get() const { return m_dc; }
+
+private:
+    HWND m_wnd;
+    HDC m_dc;
+};
+
+// The whole window's DC from GetWindowDC, frame included (origin at the
+// window's top-left corner), released on scope exit: what frame painting uses.
 class WindowDC {
 public:
-    explicit WindowDC(HWND wnd) : m_wnd(wnd), m_dc(GetDC(wnd)) { }
+    explicit WindowDC(HWND wnd) : m_wnd(wnd), m_dc(GetWindowDC(wnd)) { }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     ~WindowDC()

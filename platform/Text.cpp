@@ -32,6 +32,11 @@ std::string WideToUtf8(std::wstring_view text) { return FromWide(text, CP_UTF8);
 std::wstring AnsiToWide(std::string_view text, UINT codePage) { return ToWide(text, codePage); }
 std::string WideToAnsi(std::wstring_view text, UINT codePage) { return FromWide(text, codePage); }
 
+std::wstring ExceptionText(const std::exception& error)
+{
+    return Utf8ToWide(error.what());
+}
+
 std::wstring WindowText(HWND wnd)
 {
     int n = GetWindowTextLengthW(wnd);

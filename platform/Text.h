@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ std::string WideToUtf8(std::wstring_view text);
 // CP_ACP unless another code page is given.
 std::wstring AnsiToWide(std::string_view text, UINT codePage = CP_ACP);
 std::string WideToAnsi(std::wstring_view text, UINT codePage = CP_ACP);
+
+// What an exception says, for people: the program's messages are UTF-8.
+std::wstring ExceptionText(const std::exception& error);
 
 // The text of a window (any length).
 std::wstring WindowText(HWND wnd);

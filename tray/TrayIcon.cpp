@@ -6,6 +6,7 @@
 
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "platform/Input.h"
 #include "tray/TrayTip.h"
 
 namespace ventro {
@@ -36,18 +37,6 @@ IconHandle ApplicationIconCopy()
     HICON icon = Application().Icon();
     // An application without an icon of its own shows the platform's standard one.
     return CopyOf(icon ? icon : LoadIconW(nullptr, IDI_APPLICATION));
-}
-
-TShiftState KeyboardShiftState()
-{
-    TShiftState shift;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift += TShift::ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift += TShift::ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
-        shift += TShift::ssAlt;
-    return shift;
 }
 
 } // namespace

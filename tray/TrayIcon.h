@@ -12,13 +12,13 @@
 
 #include "base/Exception.h"
 #include "platform/Component.h"
+#include "platform/Events.h"
 #include "platform/Handles.h"
+#include "platform/ImageList.h"
+#include "platform/Menus.h"
 #include "platform/MessageWindow.h"
 #include "platform/Subclass.h"
 #include "platform/Timer.h"
-#include "tray/ImageList.h"
-#include "tray/MouseEvents.h"
-#include "tray/PopupMenu.h"
 
 namespace ventro {
 

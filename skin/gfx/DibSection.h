@@ -1,17 +1,16 @@
-// 24-bit top-down device-independent sections whose bits are a PixelView, the
-// fast bitmap TlxFBitmap over them, and blitting a core pixel view to a device.
+// 24-bit top-down device-independent sections whose bits are a PixelView and
+// the fast bitmap TlxFBitmap over them. The bitmap header and the blit are the
+// platform's (platform/Graphics.h).
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 
 #include "base/PixelBuffer.h"
+#include "platform/Graphics.h"
 #include "platform/Handles.h"
 
 namespace ventro {
-
-// The 40-byte header of a top-down 24-bit picture of the given size.
-BITMAPINFO TopDown24Info(int32_t width, int32_t height);
 
 class DibSection {
 public:
@@ -33,9 +32,6 @@ private:
     int32_t m_width = 0;
     int32_t m_height = 0;
 };
-
-// Copies every pixel of a view 1:1 to the device at (x, y).
-void BlitPixels(HDC dc, int32_t x, int32_t y, PixelView pixels);
 
 // A bitmap copied into a section for direct pixel access, with a memory
 // device context that has the section selected.

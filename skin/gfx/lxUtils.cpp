@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/Colors.h"
 #include "skin/gfx/DibSection.h"
 #include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/PixelOps.h"
@@ -13,13 +14,13 @@ namespace ventro {
 
 Color ResolveColor(Color c)
 {
-    return IsSystemColor(c) ? Color(GetSysColor(int(c & 0xFF))) : c;
+    return IsSystemColor(c) ? ResolveSystemColor(c) : c;
 }
 
 namespace {
 
 // The pixel helpers fill with the platform's live system colours.
-Color LiveSystemColor(uint32_t index) { return Color(GetSysColor(int(index))); }
+Color LiveSystemColor(uint32_t index) { return ResolveSystemColor(SystemColorFlag | (index & 0xFF)); }
 [[maybe_unused]] const bool liveSystemColors = (SetSystemColorSource(LiveSystemColor), true);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Text.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
 
@@ -166,4 +167,16 @@ TEST_F(PlatformTest, DestroyingAFormRemovesItFromTheApplication)
     delete form;
     EXPECT_EQ(Application().Forms().size(), before);
     EXPECT_FALSE(IsWindow(wnd));
+}
+
+TEST_F(PlatformTest, CaughtErrorTextsAreReadAsUtf8)
+{
+    // "连接失败" in UTF-8: widened byte by byte it would be twelve characters.
+    Exception error("\xE8\xBF\x9E\xE6\x8E\xA5\xE5\xA4\xB1\xE8\xB4\xA5");
+    EXPECT_EQ(ExceptionText(error), L"连接失败");
+    std::wstring shown;
+    Application().OnException = [&](const std::wstring& text) { shown = text; };
+    Application().Guard([] { throw Exception("\xE5\x86\x99\xE5\x85\xA5\xE5\xA4\xB1\xE8\xB4\xA5"); });
+    EXPECT_EQ(shown, L"写入失败.");
+    Application().OnException = nullptr;
 }

@@ -1,5 +1,5 @@
-// Mouse buttons, the shift-state set and the event signatures of non-visual
-// components that report mouse actions.
+// The framework's event vocabulary, the same for every unit: mouse buttons,
+// the shift-state set, and the event signatures with a sender. Platform-neutral.
 #pragma once
 #include <functional>
 #include <initializer_list>
@@ -26,6 +26,11 @@ public:
     TShiftState& operator+=(TShift value)
     {
         m_bits |= Bit(value);
+        return *this;
+    }
+    TShiftState& operator-=(TShift value)
+    {
+        m_bits &= ~Bit(value);
         return *this;
     }
     TShiftState operator+(TShift value) const { return TShiftState(*this) += value; }
