@@ -4,23 +4,12 @@
 #include <cstring>
 
 #include "platform/CustomForm.h"
+#include "platform/Input.h"
 #include "skin/menus/lxSkinMenus.h"
 
 namespace ventro {
 
 namespace {
-
-TShiftState KeyboardShift()
-{
-    TShiftState shift;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift += TShift::ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift += TShift::ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
-        shift += TShift::ssAlt;
-    return shift;
-}
 
 IconHandle CopyOf(HICON icon) { return IconHandle(icon ? CopyIcon(icon) : nullptr); }
 
@@ -314,7 +303,7 @@ void TlxTrayIcon::MouseMessage(UINT mouseMessage)
 {
     POINT p {};
     GetCursorPos(&p);
-    const TShiftState shift = KeyboardShift();
+    const TShiftState shift = KeyboardShiftState();
     std::weak_ptr<bool> alive = m_alive;
     switch (mouseMessage) {
     case WM_MOUSEMOVE:

@@ -287,8 +287,9 @@ TEST_F(MenusWinTest, RandomSequencesLeaveNothingBehind)
         if (menu) {
             ASSERT_EQ(menu->LiveWindows(), 0);
             ASSERT_EQ(menu->LiveTimers(), 0);
-            if (gdiObjects >= 0)
+            if (gdiObjects >= 0) {
                 ASSERT_LE(menu->TextPainter().GdiObjectCount(), gdiObjects) << "sequence " << sequence;
+            }
         }
     }
     SetCursorPos(0, 0);
