@@ -11,7 +11,7 @@
 namespace ventro {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::MakeBmp;
 using test::MakePng;
 using test::PackRows;
@@ -96,7 +96,7 @@ TEST(BitmapImport, PaletteBitmapsKeepTheirTableAtEveryDepthAndHeader)
             for (bool topDown : { false, true }) {
                 if (header == 12 && topDown)
                     continue;  // the core header has no top-down form
-                BmpSpec s { header, 11, topDown ? -3 : 3, uint16_t(bits), 0, table };
+                BmpLayout s { header, 11, topDown ? -3 : 3, uint16_t(bits), 0, table };
                 s.ClrUsed = bits == 8 ? uint32_t(table.size()) : 0;
                 s.Data = PackRows(rows, bits, !topDown);
                 std::string what = std::to_string(bits) + " bits, header " + std::to_string(header) + (topDown ? ", top-down" : "");
@@ -119,7 +119,7 @@ TEST(BitmapImport, IndicesPastAShortTableShowBlack)
     // Two colours announced, index 3 used: Windows shows black there, and the
     // stored table grows so that the index stays valid.
     std::vector<std::vector<uint8_t>> rows = { { 0, 1, 3, 1 } };
-    BmpSpec s { 40, 4, 1, 4, 0, { 0xFF0000, 0x00FF00 } };
+    BmpLayout s { 40, 4, 1, 4, 0, { 0xFF0000, 0x00FF00 } };
     s.ClrUsed = 2;
     s.Data = PackRows(rows, 4, true);
     ImportedPicture imported = ImportPicture(MakeBmp(s));
@@ -145,7 +145,7 @@ TEST(BitmapImport, DirectColourBitmapsBecome24Bit)
     auto six = [](uint32_t v) { return (v << 2) | (v >> 4); };
     struct Case {
         std::string Name;
-        BmpSpec Spec;
+        BmpLayout Spec;
         std::vector<uint32_t> Expected;  // one row
     };
     std::vector<Case> cases;
@@ -204,7 +204,7 @@ TEST(BitmapImport, RleBitmapsDecodeRunsDeltasAndLineEnds)
     // skips keep index 0.
     std::vector<uint8_t> rle8 = { 4, 1, 0, 3, 2, 3, 2, 0, 0, 0, 0, 2, 2, 1, 2, 3, 0, 1 };
     std::vector<uint32_t> table = { 0x000000, 0x0000FF, 0x00FF00, 0xFF0000 };
-    BmpSpec s { 40, 6, 3, 8, 1, table };
+    BmpLayout s { 40, 6, 3, 8, 1, table };
     s.ClrUsed = 4;
     s.Data = rle8;
     // Row 0 is 4 + 3 = 7 pixels wide: one too many for a width of 6.
@@ -223,7 +223,7 @@ TEST(BitmapImport, RleBitmapsDecodeRunsDeltasAndLineEnds)
     // RLE4 5x2: row 0 a run of 5 alternating 1,2; row 1 an absolute run of
     // 3 nibbles 3,1,2 (two bytes) and a run of 2 of index 3; no end mark
     // after the last line end.
-    BmpSpec s4 { 40, 5, 2, 4, 2, table };
+    BmpLayout s4 { 40, 5, 2, 4, 2, table };
     s4.ClrUsed = 4;
     s4.Data = { 5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 2, 0x33, 0, 0 };
     imported = ImportPicture(MakeBmp(s4));

@@ -23,7 +23,7 @@ inline void PutAt(std::vector<uint8_t>& b, size_t at, uint32_t v, int n = 4)
 
 // A bitmap file as a paint program would write it. Table entries are
 // 0x00RRGGBB; data is the pixel data exactly as stored.
-struct BmpSpec {
+struct BmpLayout {
     uint32_t HeaderSize = 40;
     int32_t Width = 0;
     int32_t Height = 0;  // negative for top-down rows
@@ -35,7 +35,7 @@ struct BmpSpec {
     std::vector<uint8_t> Data;
 };
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s)
+inline std::vector<uint8_t> MakeBmp(const BmpLayout& s)
 {
     std::vector<uint8_t> b = { 'B', 'M' };
     Put(b, 0);  // file size, filled in below

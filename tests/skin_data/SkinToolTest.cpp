@@ -225,7 +225,7 @@ TEST_F(SkinToolTest, CompileConvertsPaintProgramPicturesWithoutChangingAPixel)
 
     // The frame as a 32-bit top-down bitmap with a V5 header and an alpha
     // channel, the mask as a two-colour PNG, the menu bar strip RLE8-packed.
-    test::BmpSpec v5 { 124, frame.Width(), -frame.Height(), 32, 3, {}, { 0xFF0000, 0xFF00, 0xFF, 0xFF000000 } };
+    test::BmpLayout v5 { 124, frame.Width(), -frame.Height(), 32, 3, {}, { 0xFF0000, 0xFF00, 0xFF, 0xFF000000 } };
     for (int32_t y = 0; y < frame.Height(); ++y)
         for (int32_t x = 0; x < frame.Width(); ++x) {
             const uint8_t* p = frame.Pixels.Row(y) + x * 3;
@@ -242,7 +242,7 @@ TEST_F(SkinToolTest, CompileConvertsPaintProgramPicturesWithoutChangingAPixel)
             maskRows.back()[size_t(x / 8)] |= uint8_t(mask.Indices[size_t(y * mask.Width() + x)] << (7 - x % 8));
     }
     WriteWholeFile((src / "frame_mask.bmp").string(), test::MakePng(uint32_t(mask.Width()), uint32_t(mask.Height()), 1, 3, maskRows, palette));
-    test::BmpSpec rle { 40, menubar.Width(), menubar.Height(), 8, 1, menubar.ColorTable };
+    test::BmpLayout rle { 40, menubar.Width(), menubar.Height(), 8, 1, menubar.ColorTable };
     rle.ClrUsed = uint32_t(menubar.ColorTable.size());
     rle.Data = test::EncodeRle8(menubar.Indices, menubar.Width(), menubar.Height());
     WriteWholeFile((src / "menubar.bmp").string(), test::MakeBmp(rle));
