@@ -109,14 +109,17 @@ using MemoryDC = UniqueHandle<MemoryDCTraits>;
 using RegKey = UniqueHandle<RegKeyTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 
-// A window's client-area DC from GetDC (or the screen's, for a null
-// window), released on scope exit.
-class ClientDC {
+// A DC fetched for a window and released on scope exit. GetDC gives the
+// client area (or the screen's, for a null window); GetWindowDC the whole
+// window, frame included, with the origin at its top-left corner: what frame
+// painting uses.
+template<HDC (WINAPI* Fetch)(HWND)>
+class ReleasedDC {
 public:
-    explicit ClientDC(HWND wnd) : m_wnd(wnd), m_dc(GetDC(wnd)) { }
-    ClientDC(const ClientDC&) = delete;
-    ClientDC& operator=(const ClientDC&) = delete;
-    ~ClientDC()
+    explicit ReleasedDC(HWND wnd) : m_wnd(wnd), m_dc(Fetch(wnd)) { }
+    ReleasedDC(const ReleasedDC&) = delete;
+    ReleasedDC& operator=(const ReleasedDC&) = delete;
+    ~ReleasedDC()
     {
         if (m_dc)
             ReleaseDC(m_wnd, m_dc);
@@ -127,25 +130,8 @@ private:
     HWND m_wnd;
     HDC m_dc;
 };
-
-// The whole window's DC from GetWindowDC, frame included (origin at the
-// window's top-left corner), released on scope exit: what frame painting uses.
-class WindowDC {
-public:
-    explicit WindowDC(HWND wnd) : m_wnd(wnd), m_dc(GetWindowDC(wnd)) { }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC()
-    {
-        if (m_dc)
-            ReleaseDC(m_wnd, m_dc);
-    }
-    HDC Get() const { return m_dc; }
-
-private:
-    HWND m_wnd;
-    HDC m_dc;
-};
+using ClientDC = ReleasedDC<&::GetDC>;
+using WindowDC = ReleasedDC<&::GetWindowDC>;
 
 // BeginPaint/EndPaint as a scope.
 class PaintDC {

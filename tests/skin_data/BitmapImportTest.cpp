@@ -145,7 +145,7 @@ TEST(BitmapImport, DirectColourBitmapsBecome24Bit)
     auto six = [](uint32_t v) { return (v << 2) | (v >> 4); };
     struct Case {
         std::string Name;
-        BmpLayout Spec;
+        BmpLayout Layout;
         std::vector<uint32_t> Expected;  // one row
     };
     std::vector<Case> cases;
@@ -176,7 +176,7 @@ TEST(BitmapImport, DirectColourBitmapsBecome24Bit)
         cases.push_back({ "24-bit V5", { 124, 2, 2, 24, 0, {}, {}, 0, rows }, {} });
     }
     for (const Case& c : cases) {
-        ImportedPicture imported = ImportPicture(MakeBmp(c.Spec));
+        ImportedPicture imported = ImportPicture(MakeBmp(c.Layout));
         EXPECT_TRUE(imported.Converted()) << c.Name;
         if (c.Expected.empty()) {
             // Bottom-up 2x2: the second stored row is the top one.
