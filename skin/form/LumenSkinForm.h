@@ -251,7 +251,8 @@ private:
     LRESULT WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     void ClosingFilter(UINT message);
-    void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam, bool sizeMoveRan);
+    void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void SkinMessage(UINT message);
     void Press(Point p, TMouseButton button);
     void Release(Point p, TMouseButton button);
     bool Changeable() const;
@@ -295,6 +296,10 @@ private:
     void BuildTrayMenu();
     void ApplyMenuSettings();
     void Link(TComponent*& field, TComponent* value);
+    const std::vector<std::string>* ResStrings() const;
+    SysMenuState MenuState() const;
+    std::unique_ptr<TMenuItem> MakeSysMenuItem(const SysMenuItemSpec& spec);
+    void RunSysMenuAction(SysMenuAction action);
     std::string ResString(std::string_view key, std::wstring_view fallback, std::wstring& out) const;
 
     TForm* m_form = nullptr;
@@ -356,6 +361,8 @@ private:
     bool m_inSizeMove = false;
     bool m_fullWindowDrag = false;
     bool m_sizeMoveRan = false;
+    bool m_regionApplied = false;
+    bool m_layered = false;
     MagneticState m_snap;
     int m_hot = -1, m_previousHot = -1, m_pressed = -1;
     UINT_PTR m_trackingTimer = 0;
