@@ -2,6 +2,7 @@
 // timers and transparency.
 #include "skin/form/LumenSkinForm.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -1215,7 +1216,7 @@ void TlxLumenSkinForm::RunSysMenuAction(SysMenuAction action)
     case SysMenuAction::MinimizeToTray: MinimizeToTray(); break;
     case SysMenuAction::Maximize: ChangeWindowState(TWindowState::wsMaximized); break;
     case SysMenuAction::Restore:
-        if (m_windowState == TWindowState::wsNormal && IsMainForm() && Application().IsMinimized())
+        if (m_windowState == TWindowState::wsNormal && IsMainForm() && IsIconic(Application().Handle()))
             SendMessageW(Application().Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
         else
             ChangeWindowState(TWindowState::wsNormal);
