@@ -3,7 +3,11 @@
 // Alt+Space, roll-up by double click, and minimizing to the tray.
 #include "tests/e2e/E2E.h"
 
+#include <cstdlib>
 #include <thread>
+
+#include "platform/Text.h"
+#include "skin/gfx/WicPng.h"
 
 using namespace ventro;
 using namespace ventro::e2e;
@@ -55,6 +59,65 @@ RECT Bounds(HWND wnd)
     return r;
 }
 
+// The screen's pixels of a rectangle; pixels of `clientOut` (screen
+// coordinates, may be empty) are left transparent, except those of `keep`
+// (an open menu), so that a blinking caret or a control's contents never
+// reach a picture of the frame.
+Picture32 CaptureScreen(RECT r, RECT clientOut, RECT keep = {})
+{
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info {};
+    info.bmiHeader = { sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB };
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    Picture32 p;
+    p.Width = w;
+    p.Height = h;
+    p.Bgra.assign(static_cast<uint8_t*>(bits), static_cast<uint8_t*>(bits) + size_t(w) * size_t(h) * 4);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint8_t* px = &p.Bgra[(size_t(y) * size_t(w) + size_t(x)) * 4];
+            POINT at { r.left + x, r.top + y };
+            bool hidden = PtInRect(&clientOut, at) && !PtInRect(&keep, at);
+            px[3] = hidden ? 0 : 255;
+            if (hidden)
+                px[0] = px[1] = px[2] = 0;
+        }
+    SelectObject(memory, old);
+    DeleteObject(section);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return p;
+}
+
+std::wstring GoldenPath(const std::string& name)
+{
+    return Utf8ToWide(std::string("Z:") + VENTRO_GOLDEN_DIR + "/" + name + ".png");
+}
+
+// Compared pixel for pixel; VENTRO_WRITE_GOLDEN=1 writes the pictures instead.
+void ExpectGolden(const std::string& name, const Picture32& picture)
+{
+    if (std::getenv("VENTRO_WRITE_GOLDEN")) {
+        WritePng32(GoldenPath(name), picture);
+        return;
+    }
+    Picture32 golden = ReadPng32(GoldenPath(name));
+    ASSERT_EQ(golden.Width, picture.Width) << name;
+    ASSERT_EQ(golden.Height, picture.Height) << name;
+    size_t differing = 0, first = 0;
+    for (size_t i = 0; i < golden.Bgra.size(); ++i)
+        if (golden.Bgra[i] != picture.Bgra[i] && differing++ == 0)
+            first = i / 4;
+    EXPECT_EQ(differing, 0u) << name << ": first difference at " << first % size_t(golden.Width) << ","
+                             << first / size_t(golden.Width);
+}
+
 class FrameTest : public AppTest {
 protected:
     void StartAndFocus()
@@ -90,6 +153,19 @@ protected:
     {
         RECT r = Bounds(main);
         return r.bottom - r.top;
+    }
+    RECT ClientOnScreen() const
+    {
+        RECT c {};
+        GetClientRect(main, &c);
+        MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&c), 2);
+        return c;
+    }
+    // The frame as the screen shows it, after the window has settled.
+    Picture32 FramePicture()
+    {
+        std::this_thread::sleep_for(400ms);
+        return CaptureScreen(Bounds(main), ClientOnScreen());
     }
 };
 
@@ -213,4 +289,33 @@ TEST_F(FrameTest, TheCloseButtonEndsTheProgramCleanly)
     ClickAt(r.left + w - 20 + 8, r.top + 4 + 8);
     EXPECT_TRUE(driver::WaitUntil([&] { return !app->Running(); }, 10s)) << "the close button left the program running";
     EXPECT_EQ(app->ExitCode(), 0u);
+}
+
+TEST_F(FrameTest, PicturesOfTheFrameActiveInactiveRolledUpAndWithTheSystemMenu)
+{
+    StartAndFocus();
+    ExpectGolden("main_frame_active", FramePicture());
+
+    SendMessageW(main, WM_NCACTIVATE, FALSE, 0);
+    ExpectGolden("main_frame_inactive", FramePicture());
+    SendMessageW(main, WM_NCACTIVATE, TRUE, 0);
+
+    POINT p = CaptionPoint();
+    ClickAt(p.x, p.y, true);
+    ASSERT_TRUE(driver::WaitUntil([&] { return OpenPopup() != nullptr; }, 3s));
+    MoveTo(5, 5);
+    std::this_thread::sleep_for(400ms);
+    RECT frame = Bounds(main), menu = Bounds(OpenPopup()), both {};
+    UnionRect(&both, &frame, &menu);
+    ExpectGolden("main_frame_system_menu", CaptureScreen(both, ClientOnScreen(), menu));
+    Tap(VK_ESCAPE);
+    ASSERT_TRUE(driver::WaitUntil([&] { return OpenPopup() == nullptr; }, 3s));
+
+    SetForegroundWindow(main);
+    p = CaptionPoint();
+    ClickAt(p.x, p.y);
+    ClickAt(p.x, p.y);
+    ASSERT_TRUE(driver::WaitUntil([&] { return Height() == 25; }, 3s));
+    MoveTo(5, 5);
+    ExpectGolden("main_frame_rolled_up", FramePicture());
 }
