@@ -216,6 +216,21 @@ TEST_F(SkinFormWinTest, SkinChangesAndRemovingTheSkinLeaveNoObjectsOrTimersBehin
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 4);
     EXPECT_LE(form->Skin->LiveTimers(), 1);
 
+    // A load that fails leaves the skin empty: the fallback frame comes back
+    // and the window stays usable; a good load later skins it again.
+    SendMessageW(wnd, SKM_BEFORECHANGESKIN, id, SkinMessageLParam);
+    skin->Empty = true;
+    SendMessageW(wnd, SKM_CHANGESKIN, id, SkinMessageLParam);
+    EXPECT_FALSE(form->Skin->SkinReady());
+    EXPECT_FALSE(form->Skin->Frame()->Skinned());
+    SendMessageW(wnd, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(HitAt(wnd, 100, 10), HTCAPTION);
+    EXPECT_EQ(SendMessageW(wnd, LumenQueryMessage, 0, 0), LumenQuerySkinned);
+    SendMessageW(wnd, SKM_BEFORECHANGESKIN, id, SkinMessageLParam);
+    skin->Empty = false;
+    SendMessageW(wnd, SKM_CHANGESKIN, id, SkinMessageLParam);
+    EXPECT_TRUE(form->Skin->Frame()->Skinned());
+
     // The skin goes: the controller frees what pointed into it and paints its own frame.
     skin.reset();
     EXPECT_EQ(form->Skin->SkinData(), nullptr);
