@@ -90,11 +90,10 @@ void GdiTextPainter::Draw(PixelView target, const MenuFont& font, std::wstring_v
     HDC dc = m_dc.Get();
     HGDIOBJ old = SelectObject(dc, FontFor(font));
     SetTextColor(dc, COLORREF(color & 0x00FFFFFFu));
-    const RegionHandle region(CreateRectRgn(0, 0, clip.Width(), clip.Height()));
-    SelectClipRgn(dc, region.Get());
+    // Whatever falls outside the clip rectangle lands in the scratch beyond
+    // the part copied back, so the text needs no clip region of its own.
     RECT box { r.Left - clip.Left, r.Top - clip.Top, r.Right - clip.Left, r.Bottom - clip.Top };
     DrawTextW(dc, text.data(), int(text.size()), &box, DrawTextFormat(flags));
-    SelectClipRgn(dc, nullptr);
     SelectObject(dc, old);
     GdiFlush();
     CopyPixels(target, clip.Left, clip.Top, scratch, Rect { 0, 0, clip.Width(), clip.Height() });
