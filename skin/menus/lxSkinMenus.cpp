@@ -50,6 +50,7 @@ TlxSkinPopupWindow::TlxSkinPopupWindow(TlxSkinMenu& menu) : TCustomWindow(nullpt
 
 TlxSkinPopupWindow::~TlxSkinPopupWindow()
 {
+    m_level = nullptr;
     DestroyHandle();
     if (m_menu)
         m_menu->WindowGone(this);
@@ -79,7 +80,6 @@ void TlxSkinPopupWindow::CreateParams(TCreateParams& params)
 
 HWND TlxSkinPopupWindow::Attach(PopupLevel& level)
 {
-    m_level = &level;
     const HWND owner = m_menu ? m_menu->OwnerWindow : nullptr;
     if (Handle() && owner != m_owner) {
         if (InHandler()) {
@@ -90,6 +90,7 @@ HWND TlxSkinPopupWindow::Attach(PopupLevel& level)
         }
     }
     m_owner = owner;
+    m_level = &level;
     if (!Handle())
         LastShape = Shape {};
     HWND wnd = HandleNeeded();
@@ -177,7 +178,7 @@ LRESULT TlxSkinPopupWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_DESTROY:
         if (m_menu)
-            m_menu->HandleGone(Handle());
+            m_menu->HandleGone(*this);
         return TCustomWindow::WndProc(message, wParam, lParam);
     case WM_LBUTTONUP:
         // Normally taken by the menu's message filter before it gets here;
@@ -404,10 +405,18 @@ void TlxSkinMenu::WindowGone(TlxSkinPopupWindow* window)
             kept = nullptr;
 }
 
-void TlxSkinMenu::HandleGone(HWND wnd)
+void TlxSkinMenu::HandleGone(TlxSkinPopupWindow& window)
 {
+    const HWND wnd = window.Handle();
     for (auto it = m_timers.begin(); it != m_timers.end();)
         it = it->first == wnd ? m_timers.erase(it) : std::next(it);
+    // A level whose window is gone (its owner form closed, say) cannot be
+    // seen or clicked: it closes, rather than keep taking the keyboard.
+    if (PopupLevel* level = window.Level()) {
+        const int at = m_engine->IndexOf(*level);
+        if (at >= 0)
+            Application().Guard([&] { m_engine->CloseFrom(at); });
+    }
 }
 
 int TlxSkinMenu::LiveWindows() const

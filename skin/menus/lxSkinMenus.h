@@ -127,8 +127,9 @@ public:
 
     // Called by the popup windows.
     void WindowGone(TlxSkinPopupWindow* window);
-    // Its window was destroyed from outside: its timers went with it.
-    void HandleGone(HWND wnd);
+    // A popup window is being destroyed: its timers go with it, and a level
+    // it showed closes.
+    void HandleGone(TlxSkinPopupWindow& window);
     void TimerTick(TlxSkinPopupWindow& window, MenuTimer timer);
 
 protected:

@@ -349,12 +349,15 @@ TEST_F(MenusWinTest, AWindowDestroyedFromOutsideIsMadeAgainOnTheNextOpen)
     ExpectShowsLevel(level);
     EXPECT_EQ(level.Active, 0);
 
-    // Destroyed while showing: its timers go with it and closing still works.
+    // Destroyed while showing: the menu closes (it would otherwise go on
+    // taking the keyboard, unseen) and its timers go with the window.
+    received.clear();
     DestroyWindow(LevelWindow(level));
+    EXPECT_FALSE(menu->Visible());
+    EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage }));
     Pump(60);
     EXPECT_EQ(menu->LiveTimers(), 0);
-    menu->CloseAll();
-    EXPECT_FALSE(menu->Visible());
+    EXPECT_EQ(menu->LiveWindows(), 0);
     Open(nullptr);
     ExpectShowsLevel(menu->Engine().Level(0));
     menu->CloseAll();
