@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/Colors.h"
 #include "platform/Release.h"
@@ -11,7 +12,6 @@
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/lxUtils.h"
-#include "skin/menus/lxSkinMenuItem.h"
 
 namespace ventro {
 
@@ -114,6 +114,13 @@ void TlxSkinPopupWindow::Compose()
     m_fullRepaint = false;
 }
 
+TlxSkinMenuItem TlxSkinPopupWindow::Item(int index) const
+{
+    if (!m_level)
+        throw std::out_of_range("a hidden popup window shows no items");
+    return TlxSkinMenuItem(*m_level, index);
+}
+
 void TlxSkinPopupWindow::RepaintAll()
 {
     m_fullRepaint = true;
@@ -126,7 +133,7 @@ void TlxSkinPopupWindow::RepaintItem(int index)
 {
     if (!Handle() || !m_level || !m_level->ItemVisible(index) || m_fullRepaint || m_buffer.IsEmpty())
         return;
-    const TlxSkinMenuItem view(*m_level, index);
+    const TlxSkinMenuItem view = Item(index);
     PixelBuffer scratch;
     view.Draw(m_buffer.View(), scratch);
     RECT r = ToRECT(view.Rectangle());

@@ -16,6 +16,7 @@
 #include "skin/menus/GdiTextPainter.h"
 #include "skin/menus/MenuEngine.h"
 #include "skin/menus/MenuTree.h"
+#include "skin/menus/lxSkinMenuItem.h"
 
 namespace ventro {
 
@@ -43,6 +44,9 @@ public:
     // The menu is gone too.
     void Orphan();
     bool InHandler() const { return m_depth > 0; }
+    // The item views of the level shown, in menu order.
+    int ItemCount() const { return m_level ? m_level->Count() : 0; }
+    TlxSkinMenuItem Item(int index) const;
     // Repaints one item into the window's buffer and shows it.
     void RepaintItem(int index);
     void RepaintAll();

@@ -298,6 +298,12 @@ TEST_F(MenusWinTest, AReopenedMenuReusesItsWindowsWithTheNewItemsAndSize)
     EXPECT_GT(level.Size.Width, firstSize.Width);
     EXPECT_GT(level.Size.Height, firstSize.Height);
     EXPECT_EQ(CountPopups().Visible, 1) << "the submenu's kept window stays hidden";
+    auto* window = static_cast<TlxSkinPopupWindow*>(level.Window);
+    ASSERT_EQ(window->ItemCount(), 7);
+    EXPECT_EQ(window->Item(6).Info().Caption, L"A much longer caption than before, number 6");
+    EXPECT_EQ(window->Item(0).MenuItem(), static_cast<const void*>(root->Items(0)));
+    EXPECT_TRUE(window->Item(0).Active()) << "the first item of the new items is lit";
+    EXPECT_FALSE(window->Item(1).Active());
     ExpectShowsLevel(level);
     menu->CloseAll();
 
