@@ -105,7 +105,7 @@ void TlxSkinPopupWindow::Detach()
         return;
     KillTimer(Handle(), TimerIdFade);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-        SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
+        SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void TlxSkinPopupWindow::Compose()
