@@ -419,7 +419,8 @@ void TlxSkinMenu::HandleGone(TlxSkinPopupWindow& window)
         it = it->first == wnd ? m_timers.erase(it) : std::next(it);
     // A level whose window is gone (its owner form closed, say) cannot be
     // seen or clicked: it closes, rather than keep taking the keyboard.
-    if (PopupLevel* level = window.Level()) {
+    PopupLevel* level = window.Level();
+    if (level && m_engine) {
         const int at = m_engine->IndexOf(*level);
         if (at >= 0)
             Application().Guard([&] { m_engine->CloseFrom(at); });
