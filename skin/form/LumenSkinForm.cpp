@@ -209,7 +209,8 @@ void TlxLumenSkinForm::SetMaxMenuItemsInWindow(int value)
     if (value < 0)
         return;
     m_maxMenuItemsInWindow = value;
-    m_skinMenu->MaxMenuItemsInWindow = value;
+    if (m_skinMenu)
+        m_skinMenu->MaxMenuItemsInWindow = value;
 }
 
 void TlxLumenSkinForm::SetHideCaptionButtons(bool value)
@@ -358,7 +359,8 @@ void TlxLumenSkinForm::SetSkinData(TlxSkinData* value)
     TComponent* c = m_skinData;
     Link(c, value);
     m_skinData = value;
-    m_trayMenu->SetSkinData(value);
+    if (m_trayMenu)
+        m_trayMenu->SetSkinData(value);
     if (IsReading() || IsDestroying())
         return;
     const bool wasSkinned = m_skinned;
@@ -407,7 +409,8 @@ void TlxLumenSkinForm::Notification(TComponent* component, TOperation operation)
     if (component == m_skinData) {
         // The frame and its objects point into the skin: they go first.
         m_skinData = nullptr;
-        m_trayMenu->SetSkinData(nullptr);
+        if (m_trayMenu)
+            m_trayMenu->SetSkinData(nullptr);
         m_skinReady = false;
         FreeObjects();
         if (!IsDestroying()) {
@@ -1242,18 +1245,18 @@ SysMenuState TlxLumenSkinForm::MenuState() const
     return s;
 }
 
-std::unique_ptr<TMenuItem> TlxLumenSkinForm::MakeSysMenuItem(const SysMenuItemSpec& spec)
+std::unique_ptr<TMenuItem> TlxLumenSkinForm::MakeSysMenuItem(const SysMenuItemInfo& entry)
 {
     auto item = std::make_unique<TMenuItem>();
-    item->SetName(AnsiToWide(spec.Name));
-    if (spec.Action == SysMenuAction::Separator) {
+    item->SetName(AnsiToWide(entry.Name));
+    if (entry.Action == SysMenuAction::Separator) {
         item->Caption = L"-";
         return item;
     }
-    ResString(spec.CaptionKey, spec.Caption, item->Caption);
-    item->ShortCut = spec.ShortCut;
+    ResString(entry.CaptionKey, entry.Caption, item->Caption);
+    item->ShortCut = entry.ShortCut;
     std::weak_ptr<bool> alive = m_alive;
-    const SysMenuAction action = spec.Action;
+    const SysMenuAction action = entry.Action;
     item->OnClick = [this, alive, action](TComponent*) {
         if (!alive.expired())
             RunSysMenuAction(action);
@@ -1272,17 +1275,17 @@ TMenuItem& TlxLumenSkinForm::PrepareSystemMenu()
         if (m_useDefaultSysMenu) {
             auto [before, after] = ApplicationSystemMenuItems(state);
             int at = 0;
-            for (const auto& spec : before)
-                root.Insert(at++, MakeSysMenuItem(spec));
-            for (const auto& spec : after)
-                root.Add(MakeSysMenuItem(spec));
+            for (const auto& entry : before)
+                root.Insert(at++, MakeSysMenuItem(entry));
+            for (const auto& entry : after)
+                root.Add(MakeSysMenuItem(entry));
         }
         return root;
     }
     TMenuItem& root = m_defaultSysMenu->Items();
     root.Clear();
-    for (const auto& spec : DefaultSystemMenuItems(state))
-        root.Add(MakeSysMenuItem(spec));
+    for (const auto& entry : DefaultSystemMenuItems(state))
+        root.Add(MakeSysMenuItem(entry));
     return root;
 }
 
@@ -1299,8 +1302,10 @@ void TlxLumenSkinForm::EnterMenuState()
 {
     // The menu engine takes the key-downs through its own filter; the wheel
     // would scroll the window beneath an open menu.
-    m_wheelFilter = Application().AddMessageFilter(
-        [](MSG& message) { return message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL; });
+    m_wheelFilter = Application().AddMessageFilter([this](MSG& message) {
+        return (message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL) && m_skinMenu
+            && m_skinMenu->Visible();
+    });
     m_skinMenuOpen = true;
     if (OnSkinMenuOpen)
         OnSkinMenuOpen(this);
@@ -1364,8 +1369,14 @@ bool TlxLumenSkinForm::HandleShortCut(const MSG& message)
 {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    if (m_skinMenuOpen || !HandleReady() || !message.hwnd || GetAncestor(message.hwnd, GA_ROOT) != m_form->Handle())
+    if (!HandleReady() || !message.hwnd || GetAncestor(message.hwnd, GA_ROOT) != m_form->Handle())
         return false;
+    // An open menu takes the keys through its own filter. A menu that closed
+    // without telling this form (opened for another control) is done with.
+    if (m_skinMenu && m_skinMenu->Visible())
+        return false;
+    if (m_skinMenuOpen)
+        SkinMenuClosed();
     const WORD key = WORD(message.wParam);
     const TShiftState shift = KeyboardShift();
     bool handled = false;
@@ -1486,6 +1497,9 @@ LRESULT TlxLumenSkinForm::HandleMessage(HWND wnd, UINT message, WPARAM wParam, L
                 FadeStart();
             if (skinned && m_skinReady)
                 WidthNudge();
+            // The frame has no menu bar: a platform menu would sit inside it.
+            if (skinned && GetMenu(wnd))
+                SetMenu(wnd, nullptr);
         } else if (m_alphaBlend && m_layered) {
             SetLayered(false);
         }

@@ -13,6 +13,7 @@
 #include "skin/data/Stream.h"
 #include "skin/form/LumenSkinForm.h"
 #include "skin/gfx/lxUtils.h"
+#include "skin/menus/lxTrayIcon.h"
 
 namespace ventro {
 namespace {
@@ -158,8 +159,9 @@ TEST_F(SkinFormWinTest, TheFadeInStepsOnATimerAndEndsOpaqueWithoutTheLayeredStyl
     EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
     BYTE alpha = 255;
     DWORD flags = 0;
-    if (GetLayeredWindowAttributes(wnd, nullptr, &alpha, &flags))
+    if (GetLayeredWindowAttributes(wnd, nullptr, &alpha, &flags)) {
         EXPECT_LT(alpha, 255);
+    }
     for (int i = 0; i < 300 && form->Skin->FadeTimerRunning(); ++i)
         Pump(10);
     EXPECT_FALSE(form->Skin->FadeTimerRunning());
@@ -319,6 +321,98 @@ TEST_F(SkinFormWinTest, ThePrivateFrameMessagesPaintTheFrameIntoTheGivenContext)
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
+}
+
+TEST_F(SkinFormWinTest, AResizeWithAStretchedClientBackgroundTellsTheChildren)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    form->Show();
+    HWND wnd = form->Handle();
+    HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, wnd, nullptr, nullptr, nullptr);
+    int told = 0;
+    TSubclass counter(child, [&](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == ParentBackgroundChangedMessage && wp == 0 && lp == 0)
+            ++told;
+        return CallPreviousProc(w, m, wp, lp);
+    });
+    auto skin = LoadStoredSkin(nullptr);
+    form->Skin->SetSkinData(skin.get());
+    SetWindowPos(wnd, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(told, 0) << "a background that is not stretched needs no redraw";
+    SendMessageW(wnd, SKM_BEFORECHANGESKIN, reinterpret_cast<WPARAM>(skin.get()), SkinMessageLParam);
+    skin->StretchEffect = true;
+    SendMessageW(wnd, SKM_CHANGESKIN, reinterpret_cast<WPARAM>(skin.get()), SkinMessageLParam);
+    told = 0;
+    SetWindowPos(wnd, nullptr, 0, 0, 440, 320, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_GE(told, 1);
+    counter.Reset();
+    form.reset();
+}
+
+TEST_F(SkinFormWinTest, TurningTheSkinnableFormOffHandsTheFrameToThePlatformAndBack)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    form->Show();
+    HWND wnd = form->Handle();
+    auto skin = LoadStoredSkin(nullptr);
+    form->Skin->SetSkinData(skin.get());
+    const WPARAM id = reinterpret_cast<WPARAM>(skin.get());
+    skin->SetSkinnableForm(false);
+    SendMessageW(wnd, SKM_CHANGESKINNABLE, id, SkinMessageLParam);
+    EXPECT_FALSE(form->Skin->Skinned());
+    EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU) << "the platform's caption buttons are back";
+    EXPECT_NE(HitAt(wnd, 100, 12), HitObject);
+    EXPECT_EQ(SendMessageW(wnd, LumenQueryMessage, 0, 0), LumenQueryPlain);
+    skin->SetSkinnableForm(true);
+    SendMessageW(wnd, SKM_CHANGESKINNABLE, id, SkinMessageLParam);
+    EXPECT_TRUE(form->Skin->Skinned());
+    EXPECT_FALSE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU);
+    EXPECT_TRUE(form->Skin->Frame()->Skinned());
+    form.reset();
+}
+
+TEST_F(SkinFormWinTest, ASkinTrayIconTakesTheTrayMenuAndTheFormGoesToTheTrayAndBack)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    auto* tray = new TlxTrayIcon(form.get());
+    std::vector<DWORD> shell;
+    tray->ShellNotify = [&](DWORD message, NOTIFYICONDATAA*) {
+        shell.push_back(message);
+        return TRUE;
+    };
+    int toTray = 0, fromTray = 0;
+    form->Skin->OnMinimizeToTray = [&](TComponent*) { ++toTray; };
+    form->Skin->OnRestoreFromTray = [&](TComponent*) { ++fromTray; };
+    // Without a tray icon both are refused.
+    form->Skin->MinimizeToTray();
+    EXPECT_EQ(toTray, 0);
+    form->Skin->SetTrayIcon(tray);
+    ASSERT_EQ(tray->PopupMenu(), &form->Skin->TrayMenu());
+    TMenuItem& items = form->Skin->TrayMenu().Items();
+    ASSERT_EQ(items.Count(), 3);
+    EXPECT_EQ(items.Items(0)->Name(), L"TRAY_LSF_RESTORE");
+    EXPECT_EQ(items.Items(0)->Caption, L"&Restore");
+    EXPECT_TRUE(items.Items(1)->IsLine());
+    EXPECT_EQ(items.Items(2)->Name(), L"TRAY_LSF_CLOSE");
+    EXPECT_EQ(items.Items(2)->ShortCut, L"Alt+F4");
+    EXPECT_TRUE(static_cast<bool>(tray->OnDblClick));
+    EXPECT_FALSE(tray->IconVisible()) << "hidden while the window shows";
+
+    form->Show();
+    Pump(20);
+    form->Skin->MinimizeToTray();
+    EXPECT_EQ(toTray, 1);
+    EXPECT_TRUE(tray->MinimizeToTray);
+    tray->OnDblClick(tray);
+    EXPECT_EQ(fromTray, 1);
+    EXPECT_FALSE(tray->MinimizeToTray);
+    EXPECT_FALSE(tray->IconVisible());
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    // The tray icon goes first: the controller forgets it.
+    delete tray;
+    EXPECT_EQ(form->Skin->TrayIcon(), nullptr);
+    form->Skin->RestoreFromTray();
+    EXPECT_EQ(fromTray, 1);
 }
 
 } // namespace
