@@ -9,6 +9,7 @@
 
 #include "base/Exception.h"
 #include "platform/Graphics.h"
+#include "platform/Input.h"
 #include "platform/Text.h"
 #include "skin/form/WinFrameDrawing.h"
 #include "skin/gfx/RectUtils.h"
@@ -71,18 +72,6 @@ bool IsClosingFilterMessage(UINT message)
     default:
         return false;
     }
-}
-
-TShiftState KeyboardShift()
-{
-    TShiftState shift;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift += TShift::ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift += TShift::ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
-        shift += TShift::ssAlt;
-    return shift;
 }
 
 bool LayeredWindowsAvailable() { return CanLayerWindows(PlatformVersion()); }
@@ -1378,7 +1367,7 @@ bool TlxLumenSkinForm::HandleShortCut(const MSG& message)
     if (m_skinMenuOpen)
         SkinMenuClosed();
     const WORD key = WORD(message.wParam);
-    const TShiftState shift = KeyboardShift();
+    const TShiftState shift = KeyboardShiftState();
     bool handled = false;
     if (OnShortCut) {
         std::weak_ptr<bool> alive = m_alive;
