@@ -107,6 +107,7 @@ TlxLumenSkinForm::TlxLumenSkinForm(TComponent* owner)
     // The form keeps its client size when the frame changes hands.
     const int clientWidth = m_form->ClientWidth();
     const int clientHeight = m_form->ClientHeight();
+    m_formIcons = m_form->BorderIcons();
     m_form->SetBorderIcons({ false, false, false });
     std::weak_ptr<bool> alive = m_alive;
     m_takeover = m_form->TakeOver([this, alive](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
@@ -148,6 +149,7 @@ TlxLumenSkinForm::~TlxLumenSkinForm()
             SetWindowRgn(wnd, nullptr, TRUE);
         if (m_layered)
             SetLayered(false);
+        m_form->SetBorderIcons(m_formIcons);
         m_form->FrameChanged();
         RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }

@@ -303,6 +303,7 @@ private:
     std::string ResString(std::string_view key, std::wstring_view fallback, std::wstring& out) const;
 
     TForm* m_form = nullptr;
+    TBorderIcons m_formIcons;
     TSubclass m_takeover;
     TMessageFilter m_keyFilter;
     TMessageFilter m_wheelFilter;
