@@ -59,8 +59,11 @@ inline void Drag(POINT from, const std::vector<POINT>& path)
     auto move = [](POINT p, DWORD flags) {
         INPUT input {};
         input.type = INPUT_MOUSE;
-        input.mi.dx = LONG((p.x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN));
-        input.mi.dy = LONG((p.y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN));
+        // Absolute input is in 1/65536 of the screen, scaled back down with
+        // the fraction dropped: rounding up lands on the pixel meant.
+        const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = LONG((p.x * 65536 + cx - 1) / cx);
+        input.mi.dy = LONG((p.y * 65536 + cy - 1) / cy);
         input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
         SendInput(1, &input, sizeof(input));
         Sleep(60);

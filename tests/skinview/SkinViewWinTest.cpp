@@ -149,36 +149,36 @@ TEST_F(SkinViewTest, MagneticSnappingToTheWorkAreaAndReleaseFartherAway)
     HWND wnd = view.Handle();
     const Rect area = WorkArea();
     const Rect start = WindowRect(wnd);
-    // Grab the caption and bring the left edge to 3 pixels from the area's edge: it snaps to it.
-    const POINT grab { start.Left + 150, start.Top + 10 };
-    const int toNear = area.Left + 3 - start.Left;
-    Drag(grab, { { grab.x + toNear / 2, grab.y }, { grab.x + toNear, grab.y } });
+    // Dragged by the caption to 10 pixels from the area's left edge: too far to snap.
+    POINT grab { start.Left + 150, start.Top + 10 };
+    Drag(grab, { { grab.x - 40, grab.y }, { grab.x - (start.Left - area.Left - 10), grab.y } });
     Rect r = WindowRect(wnd);
+    EXPECT_EQ(r.Left, area.Left + 10);
+    EXPECT_EQ(r.Top, start.Top);
+    // To 3 pixels from it: the window snaps onto the edge.
+    grab = { r.Left + 150, r.Top + 10 };
+    Drag(grab, { { grab.x - 7, grab.y } });
+    r = WindowRect(wnd);
     EXPECT_EQ(r.Left, area.Left);
     EXPECT_EQ(r.Top, start.Top);
     EXPECT_EQ(r.Width(), start.Width());
+    // Snapped, it stays while the pointer is within 5 pixels of where it took
+    // hold, and follows the pointer farther away.
+    grab = { r.Left + 150, r.Top + 10 };
+    Drag(grab, { { grab.x + 3, grab.y }, { grab.x + 5, grab.y } });
+    EXPECT_EQ(WindowRect(wnd).Left, area.Left);
+    grab = { WindowRect(wnd).Left + 150, r.Top + 10 };
+    Drag(grab, { { grab.x + 3, grab.y }, { grab.x + 20, grab.y } });
+    EXPECT_EQ(WindowRect(wnd).Left, area.Left + 20);
 
-    // A window 10 pixels away does not snap.
-    SetWindowPos(wnd, nullptr, area.Left + 40, start.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Pump(20);
+    // The right edge snaps the same way: 4 pixels short of the area's right edge.
     r = WindowRect(wnd);
-    Drag({ r.Left + 150, r.Top + 10 }, { { r.Left + 150 - 30, r.Top + 10 } });
-    EXPECT_EQ(WindowRect(wnd).Left, area.Left + 10);
-
-    // Snapped at the top: within 5 pixels of the anchor the window stays, farther it follows the pointer.
-    SetWindowPos(wnd, nullptr, 200, area.Top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Pump(20);
+    grab = { r.Left + 150, r.Top + 10 };
+    const int toRight = area.Right - 4 - r.Right;
+    Drag(grab, { { grab.x + toRight / 2, grab.y }, { grab.x + toRight, grab.y } });
     r = WindowRect(wnd);
-    POINT p { r.Left + 150, r.Top + 10 };
-    POINT snapAt { p.x, p.y - 28 };  // top edge 2 pixels from the area's top
-    POINT still { p.x, snapAt.y + 4 };
-    Drag(p, { snapAt, still });
-    EXPECT_EQ(WindowRect(wnd).Top, area.Top);
-    r = WindowRect(wnd);
-    p = { r.Left + 150, r.Top + 10 };
-    Drag(p, { { p.x, p.y + 3 }, { p.x, p.y + 20 } });
-    // The window follows from where it was released: its top is 20 pixels below the area's edge.
-    EXPECT_EQ(WindowRect(wnd).Top, area.Top + 20);
+    EXPECT_EQ(r.Right, area.Right);
+    EXPECT_EQ(r.Width(), start.Width());
 }
 
 TEST_F(SkinViewTest, InactiveLookDiffersAndComesBack)
