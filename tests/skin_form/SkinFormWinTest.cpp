@@ -12,6 +12,7 @@
 #include "skin/data/SkinStream.h"
 #include "skin/data/Stream.h"
 #include "skin/form/LumenSkinForm.h"
+#include "skin/gfx/lxUtils.h"
 
 namespace ventro {
 namespace {
@@ -216,6 +217,21 @@ TEST_F(SkinFormWinTest, SkinChangesAndRemovingTheSkinLeaveNoObjectsOrTimersBehin
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 4);
     EXPECT_LE(form->Skin->LiveTimers(), 1);
 
+    // A load that fails leaves the skin empty: the fallback frame comes back
+    // and the window stays usable; a good load later skins it again.
+    SendMessageW(wnd, SKM_BEFORECHANGESKIN, id, SkinMessageLParam);
+    skin->Empty = true;
+    SendMessageW(wnd, SKM_CHANGESKIN, id, SkinMessageLParam);
+    EXPECT_FALSE(form->Skin->SkinReady());
+    EXPECT_FALSE(form->Skin->Frame()->Skinned());
+    SendMessageW(wnd, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(HitAt(wnd, 100, 10), HTCAPTION);
+    EXPECT_EQ(SendMessageW(wnd, LumenQueryMessage, 0, 0), LumenQuerySkinned);
+    SendMessageW(wnd, SKM_BEFORECHANGESKIN, id, SkinMessageLParam);
+    skin->Empty = false;
+    SendMessageW(wnd, SKM_CHANGESKIN, id, SkinMessageLParam);
+    EXPECT_TRUE(form->Skin->Frame()->Skinned());
+
     // The skin goes: the controller frees what pointed into it and paints its own frame.
     skin.reset();
     EXPECT_EQ(form->Skin->SkinData(), nullptr);
@@ -223,6 +239,86 @@ TEST_F(SkinFormWinTest, SkinChangesAndRemovingTheSkinLeaveNoObjectsOrTimersBehin
     EXPECT_FALSE(form->Skin->Frame()->Skinned());
     SendMessageW(wnd, WM_NCPAINT, 1, 0);
     EXPECT_EQ(HitAt(wnd, 100, 10), HTCAPTION);
+}
+
+TEST_F(SkinFormWinTest, AFormThatIsNotTheMainFormMinimizesToTheBottomLeftAndComesBack)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    form->Show();
+    Pump(20);
+    HWND wnd = form->Handle();
+    const Rect before = Bounds(wnd);
+    form->Skin->ChangeWindowState(TWindowState::wsMinimized);
+    EXPECT_EQ(form->Skin->RecordedWindowState(), TWindowState::wsMinimized);
+    const Rect work = GetWorkArea(wnd, true);
+    const Rect r = Bounds(wnd);
+    EXPECT_EQ(r.Left, work.Left);
+    EXPECT_EQ(r.Bottom, work.Bottom);
+    EXPECT_EQ(r.Height(), 25) << "the caption alone";
+    EXPECT_TRUE(IsWindowVisible(wnd)) << "the platform's minimize is not used";
+    // The system menu of a minimized form restores it, and has no roll-up.
+    TMenuItem& menu = form->Skin->PrepareSystemMenu();
+    bool rollUp = false;
+    TMenuItem* restore = nullptr;
+    for (int i = 0; i < menu.Count(); ++i) {
+        rollUp |= menu.Items(i)->Name() == L"LSF_ROLLUP";
+        if (menu.Items(i)->Name() == L"LSF_RESTORE")
+            restore = menu.Items(i);
+    }
+    EXPECT_FALSE(rollUp);
+    ASSERT_NE(restore, nullptr);
+    restore->Click();
+    EXPECT_EQ(Bounds(wnd), before);
+    EXPECT_EQ(form->Skin->RecordedWindowState(), TWindowState::wsNormal);
+}
+
+TEST_F(SkinFormWinTest, MagneticSnappingHoldsTheWindowOnTheWorkAreaEdge)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    form->Skin->SetMagnetic(true);
+    form->Show();
+    Pump(20);
+    HWND wnd = form->Handle();
+    const Rect work = GetWorkArea(wnd, true);
+    SetCursorPos(work.Left + 50, work.Top + 200);
+    SendMessageW(wnd, WM_ENTERSIZEMOVE, 0, 0);
+    RECT nearEdge { work.Left + 3, work.Top + 180, work.Left + 303, work.Top + 380 };
+    SendMessageW(wnd, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&nearEdge));
+    EXPECT_EQ(nearEdge.left, work.Left);
+    EXPECT_EQ(nearEdge.right - nearEdge.left, 300);
+    // The pointer moves 40 pixels on: the window follows it from the edge.
+    SetCursorPos(work.Left + 90, work.Top + 200);
+    RECT farAway { work.Left + 40, work.Top + 180, work.Left + 340, work.Top + 380 };
+    SendMessageW(wnd, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&farAway));
+    EXPECT_EQ(farAway.left, work.Left + 40) << "farther away the window lets go";
+    SendMessageW(wnd, WM_EXITSIZEMOVE, 0, 0);
+}
+
+TEST_F(SkinFormWinTest, ThePrivateFrameMessagesPaintTheFrameIntoTheGivenContext)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSingle);
+    form->Show();
+    Pump(20);
+    HWND wnd = form->Handle();
+    const Rect r = Bounds(wnd);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.Width(), r.Height());
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all { 0, 0, r.Width(), r.Height() };
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(SendMessageW(wnd, LumenPrintFrameMessage, reinterpret_cast<WPARAM>(dc), 0), LumenPrintFrameAnswer);
+    // The caption's grey stripes and the button face of the border reached the context.
+    EXPECT_NE(GetPixel(dc, 1, 1) & 0xFFFFFF, 0u);
+    EXPECT_NE(GetPixel(dc, 100, 10) & 0xFFFFFF, 0u);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(SendMessageW(wnd, LumenPrintFrame2Message, reinterpret_cast<WPARAM>(dc), LumenPrintFrame2Key),
+        LumenPrintFrame2Key);
+    EXPECT_NE(GetPixel(dc, 100, 10) & 0xFFFFFF, 0u);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
 }
 
 } // namespace
