@@ -115,7 +115,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const skinview::ViewOptions& opt
     BuildTestMenu(TestMenu1->Items());
     BuildSystemMenu();
 
-    lxLumenSkinForm1->SetBorderIcons({ true, true, true, true, false });
+    lxLumenSkinForm1->SetBorderIcons({ true, true, true, true, true });
     lxLumenSkinForm1->SetMagnetic(true);
     lxLumenSkinForm1->SetMagneticSize(5);
     lxLumenSkinForm1->SetShowIcon(true);
