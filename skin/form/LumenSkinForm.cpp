@@ -209,7 +209,8 @@ void TlxLumenSkinForm::SetMaxMenuItemsInWindow(int value)
     if (value < 0)
         return;
     m_maxMenuItemsInWindow = value;
-    m_skinMenu->MaxMenuItemsInWindow = value;
+    if (m_skinMenu)
+        m_skinMenu->MaxMenuItemsInWindow = value;
 }
 
 void TlxLumenSkinForm::SetHideCaptionButtons(bool value)
@@ -358,7 +359,8 @@ void TlxLumenSkinForm::SetSkinData(TlxSkinData* value)
     TComponent* c = m_skinData;
     Link(c, value);
     m_skinData = value;
-    m_trayMenu->SetSkinData(value);
+    if (m_trayMenu)
+        m_trayMenu->SetSkinData(value);
     if (IsReading() || IsDestroying())
         return;
     const bool wasSkinned = m_skinned;
@@ -407,7 +409,8 @@ void TlxLumenSkinForm::Notification(TComponent* component, TOperation operation)
     if (component == m_skinData) {
         // The frame and its objects point into the skin: they go first.
         m_skinData = nullptr;
-        m_trayMenu->SetSkinData(nullptr);
+        if (m_trayMenu)
+            m_trayMenu->SetSkinData(nullptr);
         m_skinReady = false;
         FreeObjects();
         if (!IsDestroying()) {
@@ -1299,8 +1302,10 @@ void TlxLumenSkinForm::EnterMenuState()
 {
     // The menu engine takes the key-downs through its own filter; the wheel
     // would scroll the window beneath an open menu.
-    m_wheelFilter = Application().AddMessageFilter(
-        [](MSG& message) { return message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL; });
+    m_wheelFilter = Application().AddMessageFilter([this](MSG& message) {
+        return (message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL) && m_skinMenu
+            && m_skinMenu->Visible();
+    });
     m_skinMenuOpen = true;
     if (OnSkinMenuOpen)
         OnSkinMenuOpen(this);
@@ -1364,8 +1369,14 @@ bool TlxLumenSkinForm::HandleShortCut(const MSG& message)
 {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    if (m_skinMenuOpen || !HandleReady() || !message.hwnd || GetAncestor(message.hwnd, GA_ROOT) != m_form->Handle())
+    if (!HandleReady() || !message.hwnd || GetAncestor(message.hwnd, GA_ROOT) != m_form->Handle())
         return false;
+    // An open menu takes the keys through its own filter. A menu that closed
+    // without telling this form (opened for another control) is done with.
+    if (m_skinMenu && m_skinMenu->Visible())
+        return false;
+    if (m_skinMenuOpen)
+        SkinMenuClosed();
     const WORD key = WORD(message.wParam);
     const TShiftState shift = KeyboardShift();
     bool handled = false;
