@@ -119,24 +119,24 @@ RollDownSize RollDownHeight(int32_t clientHeightProperty, int32_t storedHeight)
 
 namespace {
 
-SysMenuItemSpec MinItem(const SysMenuState& s)
+SysMenuItemInfo MinItem(const SysMenuState& s)
 {
     return { "LSF_MINITEM", "MI_MINCAPTION", L"Mi&nimize", L"",
         s.AlwaysMinimizeToTray ? SysMenuAction::MinimizeToTray : SysMenuAction::Minimize };
 }
-SysMenuItemSpec MaxItem() { return { "LSF_MAXITEM", "MI_MAXCAPTION", L"Ma&ximize", L"", SysMenuAction::Maximize }; }
-SysMenuItemSpec RestoreItem(const SysMenuState& s)
+SysMenuItemInfo MaxItem() { return { "LSF_MAXITEM", "MI_MAXCAPTION", L"Ma&ximize", L"", SysMenuAction::Maximize }; }
+SysMenuItemInfo RestoreItem(const SysMenuState& s)
 {
     bool rollDown = (s.Maximized && s.RolledUpWhileMaximized) || (!s.Maximized && !s.Minimized && s.RolledUp);
     return { "LSF_RESTORE", "MI_RESTORECAPTION", L"&Restore", L"",
         rollDown ? SysMenuAction::RollDown : SysMenuAction::Restore };
 }
-SysMenuItemSpec RollUpItem() { return { "LSF_ROLLUP", "MI_ROLLUPCAPTION", L"Ro&llUp", L"", SysMenuAction::RollUp }; }
-SysMenuItemSpec TrayItem()
+SysMenuItemInfo RollUpItem() { return { "LSF_ROLLUP", "MI_ROLLUPCAPTION", L"Ro&llUp", L"", SysMenuAction::RollUp }; }
+SysMenuItemInfo TrayItem()
 {
     return { "LSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", L"Minimize to &Tray", L"", SysMenuAction::MinimizeToTray };
 }
-SysMenuItemSpec CloseItem(const SysMenuState& s)
+SysMenuItemInfo CloseItem(const SysMenuState& s)
 {
     return { "LSF_CLOSE", "MI_CLOSECAPTION", L"&Close", s.MDIChild ? L"Ctrl+F4" : L"Alt+F4", SysMenuAction::Close };
 }
@@ -151,9 +151,9 @@ bool WantRollUp(const SysMenuState& s)
 
 } // namespace
 
-std::vector<SysMenuItemSpec> DefaultSystemMenuItems(const SysMenuState& s)
+std::vector<SysMenuItemInfo> DefaultSystemMenuItems(const SysMenuState& s)
 {
-    std::vector<SysMenuItemSpec> items;
+    std::vector<SysMenuItemInfo> items;
     if (WantMin(s))
         items.push_back(MinItem(s));
     if (WantMax(s))
@@ -170,9 +170,9 @@ std::vector<SysMenuItemSpec> DefaultSystemMenuItems(const SysMenuState& s)
     return items;
 }
 
-std::pair<std::vector<SysMenuItemSpec>, std::vector<SysMenuItemSpec>> ApplicationSystemMenuItems(const SysMenuState& s)
+std::pair<std::vector<SysMenuItemInfo>, std::vector<SysMenuItemInfo>> ApplicationSystemMenuItems(const SysMenuState& s)
 {
-    std::vector<SysMenuItemSpec> before;
+    std::vector<SysMenuItemInfo> before;
     if (WantMin(s))
         before.push_back(MinItem(s));
     if (WantRestore(s))

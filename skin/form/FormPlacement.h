@@ -74,7 +74,7 @@ RollDownSize RollDownHeight(int32_t clientHeightProperty, int32_t storedHeight);
 
 // The default system menu's items for the form's state, in order.
 enum class SysMenuAction { Minimize, MinimizeToTray, Maximize, Restore, RollDown, RollUp, Separator, Close };
-struct SysMenuItemSpec {
+struct SysMenuItemInfo {
     std::string Name;        // "LSF_MINITEM", ... ; "-" for the separator
     std::string CaptionKey;  // the resource string key, "MI_MINCAPTION", ...
     std::wstring Caption;    // the built-in caption
@@ -90,11 +90,11 @@ struct SysMenuState {
     bool AlwaysMinimizeToTray = false;
     bool MDIChild = false;
 };
-std::vector<SysMenuItemSpec> DefaultSystemMenuItems(const SysMenuState& s);
+std::vector<SysMenuItemInfo> DefaultSystemMenuItems(const SysMenuState& s);
 // The items put into an application's own system menu: minimize, restore,
 // maximize, roll-up and minimize-to-tray go before its items (the first
 // list), close after them (the second); no separator.
-std::pair<std::vector<SysMenuItemSpec>, std::vector<SysMenuItemSpec>> ApplicationSystemMenuItems(const SysMenuState& s);
+std::pair<std::vector<SysMenuItemInfo>, std::vector<SysMenuItemInfo>> ApplicationSystemMenuItems(const SysMenuState& s);
 // The item names the default items use, which an application's menu loses first.
 bool IsDefaultSystemMenuItemName(std::string_view name);
 

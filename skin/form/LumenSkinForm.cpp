@@ -1245,18 +1245,18 @@ SysMenuState TlxLumenSkinForm::MenuState() const
     return s;
 }
 
-std::unique_ptr<TMenuItem> TlxLumenSkinForm::MakeSysMenuItem(const SysMenuItemSpec& spec)
+std::unique_ptr<TMenuItem> TlxLumenSkinForm::MakeSysMenuItem(const SysMenuItemInfo& entry)
 {
     auto item = std::make_unique<TMenuItem>();
-    item->SetName(AnsiToWide(spec.Name));
-    if (spec.Action == SysMenuAction::Separator) {
+    item->SetName(AnsiToWide(entry.Name));
+    if (entry.Action == SysMenuAction::Separator) {
         item->Caption = L"-";
         return item;
     }
-    ResString(spec.CaptionKey, spec.Caption, item->Caption);
-    item->ShortCut = spec.ShortCut;
+    ResString(entry.CaptionKey, entry.Caption, item->Caption);
+    item->ShortCut = entry.ShortCut;
     std::weak_ptr<bool> alive = m_alive;
-    const SysMenuAction action = spec.Action;
+    const SysMenuAction action = entry.Action;
     item->OnClick = [this, alive, action](TComponent*) {
         if (!alive.expired())
             RunSysMenuAction(action);
@@ -1275,17 +1275,17 @@ TMenuItem& TlxLumenSkinForm::PrepareSystemMenu()
         if (m_useDefaultSysMenu) {
             auto [before, after] = ApplicationSystemMenuItems(state);
             int at = 0;
-            for (const auto& spec : before)
-                root.Insert(at++, MakeSysMenuItem(spec));
-            for (const auto& spec : after)
-                root.Add(MakeSysMenuItem(spec));
+            for (const auto& entry : before)
+                root.Insert(at++, MakeSysMenuItem(entry));
+            for (const auto& entry : after)
+                root.Add(MakeSysMenuItem(entry));
         }
         return root;
     }
     TMenuItem& root = m_defaultSysMenu->Items();
     root.Clear();
-    for (const auto& spec : DefaultSystemMenuItems(state))
-        root.Add(MakeSysMenuItem(spec));
+    for (const auto& entry : DefaultSystemMenuItems(state))
+        root.Add(MakeSysMenuItem(entry));
     return root;
 }
 
@@ -1497,6 +1497,9 @@ LRESULT TlxLumenSkinForm::HandleMessage(HWND wnd, UINT message, WPARAM wParam, L
                 FadeStart();
             if (skinned && m_skinReady)
                 WidthNudge();
+            // The frame has no menu bar: a platform menu would sit inside it.
+            if (skinned && GetMenu(wnd))
+                SetMenu(wnd, nullptr);
         } else if (m_alphaBlend && m_layered) {
             SetLayered(false);
         }

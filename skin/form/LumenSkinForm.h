@@ -298,7 +298,7 @@ private:
     void Link(TComponent*& field, TComponent* value);
     const std::vector<std::string>* ResStrings() const;
     SysMenuState MenuState() const;
-    std::unique_ptr<TMenuItem> MakeSysMenuItem(const SysMenuItemSpec& spec);
+    std::unique_ptr<TMenuItem> MakeSysMenuItem(const SysMenuItemInfo& entry);
     void RunSysMenuAction(SysMenuAction action);
     std::string ResString(std::string_view key, std::wstring_view fallback, std::wstring& out) const;
 

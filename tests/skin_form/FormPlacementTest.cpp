@@ -11,7 +11,7 @@ namespace {
 
 const Rect Work { 0, 0, 1000, 800 };
 
-std::vector<std::string> Names(const std::vector<SysMenuItemSpec>& items)
+std::vector<std::string> Names(const std::vector<SysMenuItemInfo>& items)
 {
     std::vector<std::string> names;
     for (const auto& i : items)

@@ -158,8 +158,9 @@ TEST_F(SkinFormWinTest, TheFadeInStepsOnATimerAndEndsOpaqueWithoutTheLayeredStyl
     EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
     BYTE alpha = 255;
     DWORD flags = 0;
-    if (GetLayeredWindowAttributes(wnd, nullptr, &alpha, &flags))
+    if (GetLayeredWindowAttributes(wnd, nullptr, &alpha, &flags)) {
         EXPECT_LT(alpha, 255);
+    }
     for (int i = 0; i < 300 && form->Skin->FadeTimerRunning(); ++i)
         Pump(10);
     EXPECT_FALSE(form->Skin->FadeTimerRunning());
@@ -319,6 +320,54 @@ TEST_F(SkinFormWinTest, ThePrivateFrameMessagesPaintTheFrameIntoTheGivenContext)
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
+}
+
+TEST_F(SkinFormWinTest, AResizeWithAStretchedClientBackgroundTellsTheChildren)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    form->Show();
+    HWND wnd = form->Handle();
+    HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, wnd, nullptr, nullptr, nullptr);
+    int told = 0;
+    TSubclass counter(child, [&](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == ParentBackgroundChangedMessage && wp == 0 && lp == 0)
+            ++told;
+        return CallPreviousProc(w, m, wp, lp);
+    });
+    auto skin = LoadStoredSkin(nullptr);
+    form->Skin->SetSkinData(skin.get());
+    SetWindowPos(wnd, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(told, 0) << "a background that is not stretched needs no redraw";
+    SendMessageW(wnd, SKM_BEFORECHANGESKIN, reinterpret_cast<WPARAM>(skin.get()), SkinMessageLParam);
+    skin->StretchEffect = true;
+    SendMessageW(wnd, SKM_CHANGESKIN, reinterpret_cast<WPARAM>(skin.get()), SkinMessageLParam);
+    told = 0;
+    SetWindowPos(wnd, nullptr, 0, 0, 440, 320, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_GE(told, 1);
+    counter.Reset();
+    form.reset();
+}
+
+TEST_F(SkinFormWinTest, TurningTheSkinnableFormOffHandsTheFrameToThePlatformAndBack)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    form->Show();
+    HWND wnd = form->Handle();
+    auto skin = LoadStoredSkin(nullptr);
+    form->Skin->SetSkinData(skin.get());
+    const WPARAM id = reinterpret_cast<WPARAM>(skin.get());
+    skin->SetSkinnableForm(false);
+    SendMessageW(wnd, SKM_CHANGESKINNABLE, id, SkinMessageLParam);
+    EXPECT_FALSE(form->Skin->Skinned());
+    EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU) << "the platform's caption buttons are back";
+    EXPECT_NE(HitAt(wnd, 100, 12), HitObject);
+    EXPECT_EQ(SendMessageW(wnd, LumenQueryMessage, 0, 0), LumenQueryPlain);
+    skin->SetSkinnableForm(true);
+    SendMessageW(wnd, SKM_CHANGESKINNABLE, id, SkinMessageLParam);
+    EXPECT_TRUE(form->Skin->Skinned());
+    EXPECT_FALSE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU);
+    EXPECT_TRUE(form->Skin->Frame()->Skinned());
+    form.reset();
 }
 
 } // namespace
