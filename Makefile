@@ -6,7 +6,7 @@ WIN := build/win
 BENCH := build/bench
 FUZZ := build/fuzz
 
-.PHONY: all setup native-config native host-tools win run test bench fuzz clean
+.PHONY: all setup native-config native host-tools win run preview test bench fuzz clean
 
 all: native win
 
@@ -33,6 +33,13 @@ win: host-tools
 
 run: win
 	@tools/run-app.sh
+
+# skinview with our stored skin, or with the skin file SKIN=path.
+preview: host-tools
+	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVENTRO_HOST_SKINTOOL=$(abspath $(TOOLS))/tools/skintool/skintool >/dev/null
+	@cmake --build $(WIN) -j$(JOBS) --target skinview
+	@SKIN="$(SKIN)" tools/run-preview.sh
 
 test: native win
 	@tools/test-session.sh $(NATIVE) $(WIN)

@@ -80,6 +80,7 @@ public:
         SetTimer(Handle(), id, milliseconds, nullptr);
         return id;
     }
+    int Count() const { return int(m_ticks.size()); }
     void Stop(UINT_PTR id)
     {
         if (m_ticks.erase(id))
@@ -372,6 +373,11 @@ void TApplication::StopTimer(UINT_PTR id)
 }
 
 HWND TApplication::TimerWindowHandle() const { return m_timers ? m_timers->Handle() : nullptr; }
+int TApplication::LiveTimers() const { return m_timers ? m_timers->Count() : 0; }
+int TApplication::LiveMessageFilters() const
+{
+    return int(std::count_if(m_filters.begin(), m_filters.end(), [](const auto& entry) { return !entry->Removed; }));
+}
 
 void TApplication::HandleException(const std::exception& error)
 {

@@ -109,6 +109,9 @@ public:
     UINT_PTR StartTimer(uint32_t milliseconds, std::function<void()> tick);
     void StopTimer(UINT_PTR id);
     HWND TimerWindowHandle() const;
+    // Timers and message filters in place now, for leak checks.
+    int LiveTimers() const;
+    int LiveMessageFilters() const;
 
     // The standard error report: a message box with the error text, the error
     // icon and the application title as caption. Call it from a catch block.

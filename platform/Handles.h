@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 namespace ventro {
@@ -13,10 +14,10 @@ public:
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
-    explicit UniqueHandle(Type h) : m_handle(h) { }
+    explicit UniqueHandle(Type h) : m_handle(h) { Count(h, 1); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.Release()) { }
+    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.Release()) { Count(m_handle, 1); }
     UniqueHandle& operator=(UniqueHandle&& other) noexcept
     {
         if (this != &other)
@@ -27,15 +28,31 @@ public:
 
     Type Get() const { return m_handle; }
     explicit operator bool() const { return Traits::IsValid(m_handle); }
-    Type Release() { return std::exchange(m_handle, Traits::Invalid()); }
+    Type Release()
+    {
+        Count(m_handle, -1);
+        return std::exchange(m_handle, Traits::Invalid());
+    }
     void Reset(Type h = Traits::Invalid())
     {
         if (Traits::IsValid(m_handle))
             Traits::Close(m_handle);
+        Count(m_handle, -1);
+        Count(h, 1);
         m_handle = h;
     }
+    // Handles of this kind owned right now in the process, for leak checks
+    // (Wine has no GetGuiResources).
+    static int Live() { return s_live.load(); }
 
 private:
+    static void Count(Type h, int delta)
+    {
+        if (Traits::IsValid(h))
+            s_live += delta;
+    }
+    static inline std::atomic<int> s_live { 0 };
+
     Type m_handle = Traits::Invalid();
 };
 

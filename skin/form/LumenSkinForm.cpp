@@ -1436,10 +1436,10 @@ LRESULT TlxLumenSkinForm::HandleMessage(HWND wnd, UINT message, WPARAM wParam, L
         m_snap.Clear();
         Rect w = WindowRectOf(wnd);
         if (skinned && !BelowMinimum(w.Width(), w.Height())) {
-            const bool changed = m_frame && (m_frame->Width() != w.Width() || m_frame->Height() != w.Height());
+            // The frame may already have this size (a paint or hit test before
+            // WM_SIZE resizes it), so the region is made for every new size.
             ResizeFrame(w.Width(), w.Height());
-            if (changed)
-                UpdateWindowRegion();
+            UpdateWindowRegion();
             RepaintFrame();
             if (m_skinReady && m_frame && m_frame->Skinned() && m_frame->Info().Stretch.Client) {
                 InvalidateRect(wnd, nullptr, TRUE);

@@ -1,0 +1,68 @@
+// The skin preview window: a resizable form whose skin form controller is
+// linked to skin data that reads a skin file (or our stored skin), with
+// magnetic snapping, object hints, minimize to tray, a system menu of its own
+// ("reload", "next skin" and a test menu that exercises the menu engine).
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/Menus.h"
+#include "skin/data/SkinComponents.h"
+#include "skin/form/LumenSkinForm.h"
+#include "skin/menus/lxSkinHint.h"
+#include "skin/menus/lxSkinMenus.h"
+#include "skin/menus/lxTrayIcon.h"
+#include "tools/skinview/SkinViewCore.h"
+
+namespace ventro {
+
+class TSkinViewForm : public TForm {
+public:
+    // storedSkin is our stored skin's CompressedData, shown when the options
+    // name no skin file.
+    TSkinViewForm(TComponent* owner, const skinview::ViewOptions& options, std::vector<uint8_t> storedSkin);
+    ~TSkinViewForm() override;
+
+    // Shows the skin file at path (empty: the stored skin). A file that
+    // cannot be read or decoded leaves the fallback frame and the reason in
+    // the caption; the reason is returned (empty on success).
+    std::wstring LoadSkin(const std::wstring& path);
+    // Reads the current skin file again; the change is announced to every form.
+    void Reload();
+    // Moves to the next ".skn" file of the skin's folder (see NextSkinFile);
+    // stays when there is none or the skin is the stored one.
+    void NextSkin();
+
+    const std::wstring& SkinPath() const { return m_path; }
+    const std::wstring& Failure() const { return m_failure; }
+
+    TlxLumenSkinForm* lxLumenSkinForm1;
+    TlxSkinData* lxSkinData1;
+    TlxCompressedStoredSkin* lxCompressedStoredSkin1;
+    TlxSkinHint* lxSkinHint1;
+    TlxTrayIcon* lxTrayIcon1;
+    TPopupMenu* SystemMenu1;
+    TlxSkinPopupMenu* TestMenu1;
+
+protected:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void BuildSystemMenu();
+    // Empties the skin data and announces it, so every form shows its fallback frame.
+    void UnloadSkin();
+
+    std::vector<uint8_t> m_storedSkin;
+    std::wstring m_path;
+    std::wstring m_failure;
+};
+
+// Fills root with the test menu: a header, shortcuts, a submenu two levels
+// deep with radio items, dividers, a checked and a disabled item.
+void BuildTestMenu(TMenuItem& root);
+
+} // namespace ventro
