@@ -13,6 +13,7 @@
 #include "skin/data/Stream.h"
 #include "skin/form/LumenSkinForm.h"
 #include "skin/gfx/lxUtils.h"
+#include "skin/menus/lxTrayIcon.h"
 
 namespace ventro {
 namespace {
@@ -368,6 +369,50 @@ TEST_F(SkinFormWinTest, TurningTheSkinnableFormOffHandsTheFrameToThePlatformAndB
     EXPECT_FALSE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU);
     EXPECT_TRUE(form->Skin->Frame()->Skinned());
     form.reset();
+}
+
+TEST_F(SkinFormWinTest, ASkinTrayIconTakesTheTrayMenuAndTheFormGoesToTheTrayAndBack)
+{
+    auto form = std::make_unique<TestForm>(TBorderStyle::bsSizeable);
+    auto* tray = new TlxTrayIcon(form.get());
+    std::vector<DWORD> shell;
+    tray->ShellNotify = [&](DWORD message, NOTIFYICONDATAA*) {
+        shell.push_back(message);
+        return TRUE;
+    };
+    int toTray = 0, fromTray = 0;
+    form->Skin->OnMinimizeToTray = [&](TComponent*) { ++toTray; };
+    form->Skin->OnRestoreFromTray = [&](TComponent*) { ++fromTray; };
+    // Without a tray icon both are refused.
+    form->Skin->MinimizeToTray();
+    EXPECT_EQ(toTray, 0);
+    form->Skin->SetTrayIcon(tray);
+    ASSERT_EQ(tray->PopupMenu(), &form->Skin->TrayMenu());
+    TMenuItem& items = form->Skin->TrayMenu().Items();
+    ASSERT_EQ(items.Count(), 3);
+    EXPECT_EQ(items.Items(0)->Name(), L"TRAY_LSF_RESTORE");
+    EXPECT_EQ(items.Items(0)->Caption, L"&Restore");
+    EXPECT_TRUE(items.Items(1)->IsLine());
+    EXPECT_EQ(items.Items(2)->Name(), L"TRAY_LSF_CLOSE");
+    EXPECT_EQ(items.Items(2)->ShortCut, L"Alt+F4");
+    EXPECT_TRUE(static_cast<bool>(tray->OnDblClick));
+    EXPECT_FALSE(tray->IconVisible()) << "hidden while the window shows";
+
+    form->Show();
+    Pump(20);
+    form->Skin->MinimizeToTray();
+    EXPECT_EQ(toTray, 1);
+    EXPECT_TRUE(tray->MinimizeToTray);
+    tray->OnDblClick(tray);
+    EXPECT_EQ(fromTray, 1);
+    EXPECT_FALSE(tray->MinimizeToTray);
+    EXPECT_FALSE(tray->IconVisible());
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    // The tray icon goes first: the controller forgets it.
+    delete tray;
+    EXPECT_EQ(form->Skin->TrayIcon(), nullptr);
+    form->Skin->RestoreFromTray();
+    EXPECT_EQ(fromTray, 1);
 }
 
 } // namespace
