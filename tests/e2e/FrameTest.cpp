@@ -8,10 +8,12 @@
 
 #include "platform/Text.h"
 #include "skin/gfx/WicPng.h"
+#include "tests/support/GoldenPicture.h"
 
 using namespace ventro;
 using namespace ventro::e2e;
 using namespace std::chrono_literals;
+using test::ExpectGolden;
 
 namespace {
 
@@ -93,29 +95,6 @@ Picture32 CaptureScreen(RECT r, RECT clientOut, RECT keep = {})
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return p;
-}
-
-std::wstring GoldenPath(const std::string& name)
-{
-    return Utf8ToWide(std::string("Z:") + VENTRO_GOLDEN_DIR + "/" + name + ".png");
-}
-
-// Compared pixel for pixel; VENTRO_WRITE_GOLDEN=1 writes the pictures instead.
-void ExpectGolden(const std::string& name, const Picture32& picture)
-{
-    if (std::getenv("VENTRO_WRITE_GOLDEN")) {
-        WritePng32(GoldenPath(name), picture);
-        return;
-    }
-    Picture32 golden = ReadPng32(GoldenPath(name));
-    ASSERT_EQ(golden.Width, picture.Width) << name;
-    ASSERT_EQ(golden.Height, picture.Height) << name;
-    size_t differing = 0, first = 0;
-    for (size_t i = 0; i < golden.Bgra.size(); ++i)
-        if (golden.Bgra[i] != picture.Bgra[i] && differing++ == 0)
-            first = i / 4;
-    EXPECT_EQ(differing, 0u) << name << ": first difference at " << first % size_t(golden.Width) << ","
-                             << first / size_t(golden.Width);
 }
 
 class FrameTest : public AppTest {

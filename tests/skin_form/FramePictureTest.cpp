@@ -20,16 +20,14 @@
 #include "skin/gfx/GlyphPainters.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/WinGlyphPainters.h"
+#include "tests/support/GoldenPicture.h"
 
 namespace ventro {
 namespace {
 
 using test::StoredSkin;
-
-std::wstring GoldenPath(const std::string& name)
-{
-    return Utf8ToWide(std::string("Z:") + VENTRO_GOLDEN_DIR + "/" + name + ".png");
-}
+using test::ExpectGolden;
+using test::GoldenPath;
 
 // A copy of our stored skin with the inactive frame made by an effect.
 std::unique_ptr<TlxSkinContent> WithEffect(TlxInActiveEffect effect)
@@ -41,23 +39,6 @@ std::unique_ptr<TlxSkinContent> WithEffect(TlxInActiveEffect effect)
     skin->AutoRenderingInActiveImage = true;
     skin->InActiveEffect = effect;
     return skin;
-}
-
-void ExpectGolden(const std::string& name, const Picture32& picture)
-{
-    if (std::getenv("VENTRO_WRITE_GOLDEN")) {
-        WritePng32(GoldenPath(name), picture);
-        return;
-    }
-    Picture32 golden = ReadPng32(GoldenPath(name));
-    ASSERT_EQ(golden.Width, picture.Width) << name;
-    ASSERT_EQ(golden.Height, picture.Height) << name;
-    size_t differing = 0, first = 0;
-    for (size_t i = 0; i < golden.Bgra.size(); ++i)
-        if (golden.Bgra[i] != picture.Bgra[i] && differing++ == 0)
-            first = i / 4;
-    EXPECT_EQ(differing, 0u) << name << ": first difference at " << first % size_t(golden.Width) << ","
-                             << first / size_t(golden.Width);
 }
 
 FramePictureOptions Size(int32_t w, int32_t h)

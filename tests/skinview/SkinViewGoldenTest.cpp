@@ -7,9 +7,12 @@
 #include "platform/Text.h"
 #include "skin/gfx/WicPng.h"
 #include "tests/skinview/SkinViewHarness.h"
+#include "tests/support/GoldenPicture.h"
 
 namespace ventro::skinview::testing {
 namespace {
+
+using test::ExpectGolden;
 
 // The screen's pixels of `r`; pixels outside every window of `shown` (each
 // clipped by its region) are left transparent black, so the desktop behind
@@ -53,28 +56,6 @@ Picture32 CaptureScreen(Rect r, const std::vector<HWND>& shown)
         }
     SelectObject(memory.Get(), old);
     return p;
-}
-
-std::wstring GoldenPath(const std::string& name)
-{
-    return Utf8ToWide(std::string(VENTRO_GOLDEN_DIR) + "/" + name + ".png");
-}
-
-void ExpectGolden(const std::string& name, const Picture32& picture)
-{
-    if (std::getenv("VENTRO_WRITE_GOLDEN")) {
-        WritePng32(GoldenPath(name), picture);
-        return;
-    }
-    Picture32 golden = ReadPng32(GoldenPath(name));
-    ASSERT_EQ(golden.Width, picture.Width) << name;
-    ASSERT_EQ(golden.Height, picture.Height) << name;
-    size_t differing = 0, first = 0;
-    for (size_t i = 0; i < golden.Bgra.size(); ++i)
-        if (golden.Bgra[i] != picture.Bgra[i] && differing++ == 0)
-            first = i / 4;
-    EXPECT_EQ(differing, 0u) << name << ": first difference at " << first % size_t(golden.Width) << ","
-                             << first / size_t(golden.Width);
 }
 
 HWND VisiblePopup()
