@@ -222,11 +222,8 @@ TEST_F(LifetimeTest, ClosingTwiceDuringADialWaitReleasesTheHotKeyAtomOnce)
     GlobalDeleteAtom(ours);
 }
 
-// Disabled while a flake is looked into: about one run in three of this
-// group, the main window never appears when the stand-in notification area
-// runs in the test process. Run it alone with
-// --gtest_also_run_disabled_tests --gtest_filter=*AtExitTheTrayIcon*.
-TEST_F(LifetimeTest, DISABLED_AtExitTheTrayIconIsDeletedAndTheProcessEndsWithinASecond)
+// The icon is added after the window has shown itself, and taken away at the end.
+TEST_F(LifetimeTest, AtExitTheTrayIconIsDeletedAndTheProcessEndsWithinASecond)
 {
     FakeNotificationArea area;
     ASSERT_EQ(FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr), area.Window())
