@@ -10,6 +10,7 @@
 #include "platform/Handles.h"
 #include "platform/Timer.h"
 #include "skin/data/SkinComponents.h"
+#include "skin/form/LumenSkinForm.h"
 #include "tray/TrayIcon.h"
 
 namespace ventro {
@@ -37,6 +38,8 @@ public:
     TDialUp* DialUp1;
     TTimer* Timer1;
     TTrayIcon* TrayIcon1;
+    // Draws the window's frame; with no skin data linked, the fallback frame.
+    TlxLumenSkinForm* lxLumenSkinForm1;
     // Carried with the window but, as the window defines them, not linked to
     // one another: the stored skin is kept, never decoded or applied.
     TlxSkinData* lxSkinData1;

@@ -101,6 +101,9 @@ public:
     void Minimize();
     void Restore();
     bool IsMinimized() const;
+    // Activates the active form, else the main form (or the modal form it
+    // waits on), unless the application is minimized.
+    void HandOnFocus();
 
     // Takes over the application window's messages (see TSubclass); the
     // handler calls CallPreviousProc for the application's own handling.
@@ -133,7 +136,6 @@ public:
 private:
     friend class TApplicationWindow;
     LRESULT AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void HandOnFocus();
     bool IsFormWindow(HWND wnd) const;
     void RunIdleActions();
 

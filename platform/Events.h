@@ -4,11 +4,10 @@
 #include <functional>
 #include <initializer_list>
 
+#include "base/MouseButton.h"
 #include "platform/Component.h"
 
 namespace ventro {
-
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum class TShift { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 

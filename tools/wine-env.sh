@@ -12,17 +12,35 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;rasapi32=n,b;winedb
 mkdir -p "$VENTRO_WINE_HOME"
 
 
+# Whether X display number $1 is held by a server that is alive or starting.
+# A killed server leaves its socket and lock file behind, so a lock file
+# counts only while its process exists (Xvfb itself clears stale ones).
+ventro_display_taken() {
+  local pid
+  if [ -f "/tmp/.X$1-lock" ]; then
+    pid=$(tr -dc 0-9 < "/tmp/.X$1-lock")
+    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null
+  else
+    [ -e "/tmp/.X11-unix/X$1" ] # a server without a lock file: trust its socket
+  fi
+}
+ventro_display_alive() { [ -e "/tmp/.X11-unix/X$1" ] && ventro_display_taken "$1"; }
+
 # Starts a private Xvfb unless DISPLAY already names a running server.
 ventro_ensure_display() {
-  if [ -n "${DISPLAY:-}" ] && [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then return 0; fi
+  if [ -n "${DISPLAY:-}" ] && ventro_display_alive "${DISPLAY#:}"; then return 0; fi
   local state="$VENTRO_WINE_HOME/display"
   exec 8>"$VENTRO_WINE_HOME/display.lock"; flock 8
   if [ -f "$state" ]; then
     local d; d=$(cat "$state")
-    if [ -e "/tmp/.X11-unix/X${d#:}" ]; then export DISPLAY="$d"; flock -u 8; return 0; fi
+    if ventro_display_alive "${d#:}"; then export DISPLAY="$d"; flock -u 8; return 0; fi
   fi
   local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  while ventro_display_taken "$n"; do n=$((n + 1)); done
+  rm -f "/tmp/.X11-unix/X$n" "/tmp/.X$n-lock" # a dead server's leftovers
+  # A persistent Wine server of this prefix keeps its desktop on the display
+  # it started with, which is gone now: no window would ever be shown.
+  [ -f "$state" ] && [ -n "$(ventro_prefix_server_pids)" ] && command wineserver -k >/dev/null 2>&1
   setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
   VENTRO_STARTED_XVFB=$!
   echo $! > "$VENTRO_WINE_HOME/xvfb.pid"
@@ -35,7 +53,7 @@ ventro_ensure_display() {
 # The process ids of the Wine server of this prefix; none when it is not running.
 ventro_prefix_server_pids() {
   local p
-  for p in $(pgrep -x wineserver 2>/dev/null); do
+  for p in $(pgrep -x "wineserver(64)?" 2>/dev/null); do
     { tr '\0' '\n' < "/proc/$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
   done
   return 0

@@ -325,6 +325,9 @@ void TTrayIcon::Restore()
     app.Restore();
     ShowWindow(app.Handle(), SW_RESTORE);
     SetForegroundWindow(app.Handle());
+    // The application window passes the activation on only through a posted
+    // message; until then it would be the active window, so pass it on now.
+    app.HandOnFocus();
     if (OnRestore)
         OnRestore(this);
 }

@@ -7,14 +7,13 @@
 #include <string_view>
 
 #include "base/Geometry.h"
+#include "base/MouseButton.h"
 #include "skin/form/FrameCanvas.h"
 #include "skin/form/FrameTypes.h"
 
 namespace ventro {
 
 class TlxActiveSkinObject;
-
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // A menu item whose children pop up from a button; opaque to the objects.
 using MenuItemRef = const void*;

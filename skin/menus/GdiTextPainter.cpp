@@ -33,6 +33,20 @@ GdiTextPainter::~GdiTextPainter()
 {
     if (m_oldBitmap)
         SelectObject(m_dc.Get(), m_oldBitmap);
+    if (m_oldFont)
+        SelectObject(m_dc.Get(), m_oldFont);
+}
+
+void GdiTextPainter::Select(const MenuFont& font)
+{
+    // The font stays selected between texts: a window's items mostly share one.
+    const HFONT wanted = FontFor(font);
+    if (wanted == m_selectedFont)
+        return;
+    HGDIOBJ previous = SelectObject(m_dc.Get(), wanted);
+    if (!m_oldFont)
+        m_oldFont = previous;
+    m_selectedFont = wanted;
 }
 
 int GdiTextPainter::GdiObjectCount() const { return int(m_fonts.size()) + (m_scratch.IsEmpty() ? 0 : 1) + 1; }
@@ -58,10 +72,9 @@ HFONT GdiTextPainter::FontFor(const MenuFont& font)
 
 Extent GdiTextPainter::Measure(const MenuFont& font, std::wstring_view text, uint32_t flags)
 {
-    HGDIOBJ old = SelectObject(m_dc.Get(), FontFor(font));
+    Select(font);
     RECT r {};
     DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DrawTextFormat(flags) | DT_CALCRECT);
-    SelectObject(m_dc.Get(), old);
     return Extent { r.right - r.left, r.bottom - r.top };
 }
 
@@ -88,14 +101,12 @@ void GdiTextPainter::Draw(PixelView target, const MenuFont& font, std::wstring_v
     const PixelView scratch = m_scratch.View();
     CopyPixels(scratch, 0, 0, target, clip);
     HDC dc = m_dc.Get();
-    HGDIOBJ old = SelectObject(dc, FontFor(font));
+    Select(font);
     SetTextColor(dc, COLORREF(color & 0x00FFFFFFu));
-    const RegionHandle region(CreateRectRgn(0, 0, clip.Width(), clip.Height()));
-    SelectClipRgn(dc, region.Get());
+    // Whatever falls outside the clip rectangle lands in the scratch beyond
+    // the part copied back, so the text needs no clip region of its own.
     RECT box { r.Left - clip.Left, r.Top - clip.Top, r.Right - clip.Left, r.Bottom - clip.Top };
     DrawTextW(dc, text.data(), int(text.size()), &box, DrawTextFormat(flags));
-    SelectClipRgn(dc, nullptr);
-    SelectObject(dc, old);
     GdiFlush();
     CopyPixels(target, clip.Left, clip.Top, scratch, Rect { 0, 0, clip.Width(), clip.Height() });
 }

@@ -31,6 +31,7 @@ public:
 
 private:
     void EnsureScratch(int32_t width, int32_t height);
+    void Select(const MenuFont& font);
 
     struct FontKey {
         std::wstring Name;
@@ -43,6 +44,8 @@ private:
     MemoryDC m_dc;
     DibSection m_scratch;
     HGDIOBJ m_oldBitmap = nullptr;
+    HGDIOBJ m_oldFont = nullptr;
+    HFONT m_selectedFont = nullptr;
 };
 
 // The platform's text format flags for ours.

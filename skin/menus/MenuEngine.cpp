@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "skin/gfx/PixelOps.h"
+#include "skin/menus/lxSkinMenuItem.h"
 
 namespace ventro {
 
@@ -24,8 +25,7 @@ void PopupLevel::Relayout()
 
 void PaintLevelItem(const PopupLevel& level, int index, PixelBuffer& out)
 {
-    PaintMenuItem(level.Paint, level.Entries.at(size_t(index)).Info, level.States.at(size_t(index)),
-        level.ItemBounds(index), out);
+    TlxSkinMenuItem(const_cast<PopupLevel&>(level), index).Paint(out);
 }
 
 void PaintLevel(PopupLevel& level, PixelBuffer& out)
@@ -39,14 +39,9 @@ void PaintLevel(PopupLevel& level, PixelBuffer& out)
         level.Paint.PaintBuffer = PixelView();
     }
     PaintPopupBackground(level.Paint, w, h, level.Scrolling(), out);
-    PixelBuffer item;
-    for (int i = 0; i < level.Count(); ++i) {
-        if (!level.ItemVisible(i))
-            continue;
-        PaintLevelItem(level, i, item);
-        const Rect b = level.ItemBounds(i);
-        CopyPixels(out.View(), b.Left, b.Top, item.View(), Rect { 0, 0, item.Width(), item.Height() });
-    }
+    PixelBuffer scratch;
+    for (int i = 0; i < level.Count(); ++i)
+        TlxSkinMenuItem(level, i).Draw(out.View(), scratch);
     if (level.Scrolling())
         PaintScrollMarkers(level.Paint, out, level.Markers, level.ScrollCode, level.Layout.LastVisibleBottom,
             level.ItemsRect);
@@ -209,7 +204,7 @@ void MenuEngine::CloseLast()
 
 void MenuEngine::StartMorph(PopupLevel& level, int index)
 {
-    if (index < 0 || !ItemStateMoving(level.States[size_t(index)], level.Paint))
+    if (index < 0 || !TlxSkinMenuItem(level, index).Moving())
         return;
     const bool animated = AnimationInEffect(level.Paint);
     m_host.SetLevelTimer(level, MenuTimer::Morph,
@@ -218,8 +213,8 @@ void MenuEngine::StartMorph(PopupLevel& level, int index)
 
 void MenuEngine::ActivateItem(PopupLevel& level, int index, bool keyboard)
 {
-    MenuItemViewState& state = level.States[size_t(index)];
-    ActivateItemState(state, level.Paint);
+    TlxSkinMenuItem view(level, index);
+    view.Activate();
     for (int j = 0; j < level.Count(); ++j) {
         if (j != index && level.States[size_t(j)].Down) {
             level.States[size_t(j)].Down = false;
@@ -229,9 +224,9 @@ void MenuEngine::ActivateItem(PopupLevel& level, int index, bool keyboard)
     }
     m_host.InvalidateItem(level, index);
     StartMorph(level, index);
-    if (state.WaitCommand && !keyboard)
+    if (view.WaitCommand() && !keyboard)
         return;
-    if (state.Down) {
+    if (view.Down()) {
         // Its submenu stays open; whatever was opened from the submenu closes.
         const int at = IndexOf(level);
         CloseFrom(at + 2);
@@ -251,7 +246,7 @@ void MenuEngine::ActivateItem(PopupLevel& level, int index, bool keyboard)
 
 void MenuEngine::DeactivateItem(PopupLevel& level, int index)
 {
-    DeactivateItemState(level.States[size_t(index)], level.Paint);
+    TlxSkinMenuItem(level, index).Deactivate();
     if (m_waitLevel == &level && m_waitItem == index)
         StopWait();
     m_host.InvalidateItem(level, index);
@@ -469,9 +464,10 @@ void MenuEngine::StepMorph(PopupLevel& level)
 {
     bool moving = false;
     for (int i = 0; i < level.Count(); ++i) {
-        if (StepItemState(level.States[size_t(i)], level.Paint)) {
+        TlxSkinMenuItem view(level, i);
+        if (view.Step()) {
             m_host.InvalidateItem(level, i);
-            moving = moving || ItemStateMoving(level.States[size_t(i)], level.Paint);
+            moving = moving || view.Moving();
         }
     }
     if (!moving)

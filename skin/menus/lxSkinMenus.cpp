@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/Colors.h"
 #include "platform/Release.h"
@@ -45,13 +46,11 @@ std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end(
 
 // ---------------------------------------------------------------- the window of one level
 
-TlxSkinPopupWindow::TlxSkinPopupWindow(TlxSkinMenu& menu, PopupLevel& level)
-    : TCustomWindow(nullptr), m_menu(&menu), m_level(&level)
-{
-}
+TlxSkinPopupWindow::TlxSkinPopupWindow(TlxSkinMenu& menu) : TCustomWindow(nullptr), m_menu(&menu) { }
 
 TlxSkinPopupWindow::~TlxSkinPopupWindow()
 {
+    m_level = nullptr;
     DestroyHandle();
     if (m_menu)
         m_menu->WindowGone(this);
@@ -70,7 +69,7 @@ void TlxSkinPopupWindow::CreateParams(TCreateParams& params)
     params.ClassStyle = ClassStyleSaveBits | (CanDropShadow(PlatformVersion()) ? ClassStyleDropShadow : 0);
     params.Style = WS_POPUP;
     params.ExStyle = WS_EX_TOOLWINDOW;
-    params.Parent = m_menu ? m_menu->OwnerWindow : nullptr;
+    params.Parent = m_owner;
     if (m_level) {
         params.X = m_level->Position.X;
         params.Y = m_level->Position.Y;
@@ -79,27 +78,65 @@ void TlxSkinPopupWindow::CreateParams(TCreateParams& params)
     }
 }
 
+HWND TlxSkinPopupWindow::Attach(PopupLevel& level)
+{
+    const HWND owner = m_menu ? m_menu->OwnerWindow : nullptr;
+    if (Handle() && owner != m_owner) {
+        if (InHandler()) {
+            SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, LONG_PTR(owner));
+        } else {
+            DestroyHandle();
+            LastShape = Shape {};
+        }
+    }
+    m_owner = owner;
+    m_level = &level;
+    if (!Handle())
+        LastShape = Shape {};
+    HWND wnd = HandleNeeded();
+    Compose();
+    return wnd;
+}
+
 void TlxSkinPopupWindow::Detach()
 {
     m_level = nullptr;
+    if (!Handle())
+        return;
     KillTimer(Handle(), TimerIdFade);
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+        SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void TlxSkinPopupWindow::Compose()
+{
+    PaintLevel(*m_level, m_buffer);
+    m_fullRepaint = false;
+}
+
+TlxSkinMenuItem TlxSkinPopupWindow::Item(int index) const
+{
+    if (!m_level)
+        throw std::out_of_range("a hidden popup window shows no items");
+    return TlxSkinMenuItem(*m_level, index);
 }
 
 void TlxSkinPopupWindow::RepaintAll()
 {
     m_fullRepaint = true;
+    if (!Handle())
+        return; // a null window would invalidate every window of the desktop
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TlxSkinPopupWindow::RepaintItem(int index)
 {
-    if (!m_level || !m_level->ItemVisible(index) || m_fullRepaint || m_buffer.IsEmpty())
+    if (!Handle() || !m_level || !m_level->ItemVisible(index) || m_fullRepaint || m_buffer.IsEmpty())
         return;
-    PixelBuffer item;
-    PaintLevelItem(*m_level, index, item);
-    const Rect b = m_level->ItemBounds(index);
-    CopyPixels(m_buffer.View(), b.Left, b.Top, item.View(), Rect { 0, 0, item.Width(), item.Height() });
-    RECT r = ToRECT(b);
+    const TlxSkinMenuItem view = Item(index);
+    PixelBuffer scratch;
+    view.Draw(m_buffer.View(), scratch);
+    RECT r = ToRECT(view.Rectangle());
     InvalidateRect(Handle(), &r, FALSE);
 }
 
@@ -113,10 +150,8 @@ void TlxSkinPopupWindow::StartFade(uint8_t target)
 
 void TlxSkinPopupWindow::Paint(HDC dc, const RECT& area)
 {
-    if (m_level && (m_fullRepaint || m_buffer.Width() != m_level->Size.Width || m_buffer.Height() != m_level->Size.Height)) {
-        PaintLevel(*m_level, m_buffer);
-        m_fullRepaint = false;
-    }
+    if (m_level && (m_fullRepaint || m_buffer.Width() != m_level->Size.Width || m_buffer.Height() != m_level->Size.Height))
+        Compose();
     if (m_buffer.IsEmpty())
         return;
     const Rect part = IntersectRects(FromRECT(area), Rect { 0, 0, m_buffer.Width(), m_buffer.Height() });
@@ -148,6 +183,10 @@ LRESULT TlxSkinPopupWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         Paint(HDC(wParam), all);
         return 0;
     }
+    case WM_DESTROY:
+        if (m_menu)
+            m_menu->HandleGone(*this);
+        return TCustomWindow::WndProc(message, wParam, lParam);
     case WM_LBUTTONUP:
         // Normally taken by the menu's message filter before it gets here;
         // this is the way in when another loop (a message box) pumps.
@@ -196,6 +235,7 @@ TlxSkinMenu::~TlxSkinMenu()
     // The engine closes its levels without telling anyone: nobody is left to listen.
     m_engine.reset();
     KillWaitTimer();
+    m_kept.clear();
     for (TlxSkinPopupWindow* w : std::set<TlxSkinPopupWindow*>(m_windows)) {
         w->Orphan();
         if (w->InHandler()) {
@@ -292,26 +332,44 @@ void TlxSkinMenu::PrepareLevel(PopupLevel& level)
 
 void TlxSkinMenu::ShowLevel(PopupLevel& level, bool firstOfChain)
 {
-    auto* window = new TlxSkinPopupWindow(*this, level);
-    m_windows.insert(window);
-    ++m_liveWindows;
+    const size_t depth = size_t(std::max(0, m_engine->IndexOf(level)));
+    if (m_kept.size() <= depth)
+        m_kept.resize(depth + 1, nullptr);
+    TlxSkinPopupWindow*& kept = m_kept[depth];
+    if (!kept || kept->Level()) {
+        kept = new TlxSkinPopupWindow(*this);
+        m_windows.insert(kept);
+    }
+    TlxSkinPopupWindow* window = kept;
     level.Window = window;
-    HWND wnd = window->HandleNeeded();
+    const HWND wnd = window->Attach(level);
+
+    // The region and the layered style are set only when they differ from
+    // what the window has from its last open.
     const MenuLook& look = level.Paint.Look;
-    if (look.Popup) {
-        const PixelView mask = PictureAt(m_skin, look.Popup->MaskPictureIndex);
-        if (!mask.IsEmpty()) {
+    const PixelView mask = look.Popup ? PictureAt(m_skin, look.Popup->MaskPictureIndex) : PixelView();
+    TlxSkinPopupWindow::Shape shape { level.Size.Width, level.Size.Height, mask.IsEmpty() ? nullptr : mask.Bits(),
+        Layered() && AlphaBlend };
+    TlxSkinPopupWindow::Shape& last = window->LastShape;
+    if (shape.Mask) {
+        if (shape.Mask != last.Mask || shape.Width != last.Width || shape.Height != last.Height) {
             RegionHandle region = BuildMaskedRegion(PopupFrameGeometry(look),
                 MovedPopupGeometry(look, level.Size.Width, level.Size.Height), level.Size.Width, level.Size.Height, mask);
-            if (region)
-                SetWindowRgn(wnd, region.Release(), FALSE);
+            SetWindowRgn(wnd, region ? region.Release() : nullptr, FALSE);
         }
+    } else if (last.Mask) {
+        SetWindowRgn(wnd, nullptr, FALSE);
     }
-    const bool fade = Layered() && AlphaBlend && AlphaBlendAnimation && firstOfChain;
-    if (Layered() && AlphaBlend) {
-        SetWindowLongW(wnd, GWL_EXSTYLE, GetWindowLongW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    const bool fade = shape.Layered && AlphaBlendAnimation && firstOfChain;
+    if (shape.Layered != last.Layered) {
+        const LONG ex = GetWindowLongW(wnd, GWL_EXSTYLE);
+        SetWindowLongW(wnd, GWL_EXSTYLE, shape.Layered ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
+    }
+    if (shape.Layered)
         SetWindowAlpha(wnd, fade ? 0 : AlphaBlendValue);
-    }
+    last = shape;
+    // One call places, sizes and shows it; its picture is ready, so the
+    // first paint is a copy.
     SetWindowPos(wnd, HWND_TOPMOST, level.Position.X, level.Position.Y, level.Size.Width, level.Size.Height,
         SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (fade)
@@ -324,7 +382,6 @@ void TlxSkinMenu::DestroyLevel(PopupLevel& level)
     level.Window = nullptr;
     if (!window)
         return;
-    window->Detach();
     for (auto it = m_timers.begin(); it != m_timers.end();) {
         if (it->first == window->Handle()) {
             KillTimer(it->first, it->second);
@@ -333,19 +390,49 @@ void TlxSkinMenu::DestroyLevel(PopupLevel& level)
             ++it;
         }
     }
-    if (window->InHandler()) {
-        // Its own message is still being handled: hidden now, deleted after it returns.
-        ShowWindow(window->Handle(), SW_HIDE);
-        ReleaseComponent(window);
-    } else {
-        delete window;
+    // Hidden and kept for the next level at its depth; even inside its own
+    // message the window stays, so nothing waits for a deferred release.
+    window->Detach();
+    if (std::find(m_kept.begin(), m_kept.end(), window) == m_kept.end()) {
+        if (window->InHandler()) {
+            window->Orphan();
+            ReleaseComponent(window);
+            m_windows.erase(window);
+        } else {
+            delete window;
+        }
     }
 }
 
 void TlxSkinMenu::WindowGone(TlxSkinPopupWindow* window)
 {
-    if (m_windows.erase(window))
-        --m_liveWindows;
+    m_windows.erase(window);
+    for (TlxSkinPopupWindow*& kept : m_kept)
+        if (kept == window)
+            kept = nullptr;
+}
+
+void TlxSkinMenu::HandleGone(TlxSkinPopupWindow& window)
+{
+    const HWND wnd = window.Handle();
+    for (auto it = m_timers.begin(); it != m_timers.end();)
+        it = it->first == wnd ? m_timers.erase(it) : std::next(it);
+    // A level whose window is gone (its owner form closed, say) cannot be
+    // seen or clicked: it closes, rather than keep taking the keyboard.
+    PopupLevel* level = window.Level();
+    if (level && m_engine) {
+        const int at = m_engine->IndexOf(*level);
+        if (at >= 0)
+            Application().Guard([&] { m_engine->CloseFrom(at); });
+    }
+}
+
+int TlxSkinMenu::LiveWindows() const
+{
+    int live = 0;
+    for (const TlxSkinPopupWindow* w : m_windows)
+        live += w->Level() ? 1 : 0;
+    return live;
 }
 
 void TlxSkinMenu::InvalidateLevel(PopupLevel& level)

@@ -16,6 +16,7 @@
 #include "skin/menus/GdiTextPainter.h"
 #include "skin/menus/MenuEngine.h"
 #include "skin/menus/MenuTree.h"
+#include "skin/menus/lxSkinMenuItem.h"
 
 namespace ventro {
 
@@ -25,23 +26,41 @@ constexpr UINT MenuCommandMessage = WM_USER + 205;
 
 class TlxSkinMenu;
 
+// One level's window. The menu keeps one per depth of its chains: hidden
+// between opens and given the next level at that depth, so opening a menu
+// does not pay for creating a window. It is made again when something
+// outside destroyed it.
 class TlxSkinPopupWindow : public TCustomWindow {
 public:
-    TlxSkinPopupWindow(TlxSkinMenu& menu, PopupLevel& level);
+    explicit TlxSkinPopupWindow(TlxSkinMenu& menu);
     ~TlxSkinPopupWindow() override;
 
     PopupLevel* Level() const { return m_level; }
-    // The level is gone: the window only waits for its release.
+    // Takes a laid-out, placed level: the window exists afterwards (made
+    // when needed) and its picture is composed, still hidden.
+    HWND Attach(PopupLevel& level);
+    // The level is gone: the window is hidden and waits for the next one.
     void Detach();
     // The menu is gone too.
     void Orphan();
     bool InHandler() const { return m_depth > 0; }
+    // The item views of the level shown, in menu order.
+    int ItemCount() const { return m_level ? m_level->Count() : 0; }
+    TlxSkinMenuItem Item(int index) const;
     // Repaints one item into the window's buffer and shows it.
     void RepaintItem(int index);
     void RepaintAll();
     void StartFade(uint8_t target);
     // What the window shows, as last painted.
     const PixelBuffer& Buffer() const { return m_buffer; }
+    // The window region and layered style as last set, so a reopen at the
+    // same size and look sets neither again.
+    struct Shape {
+        int32_t Width = -1, Height = -1;
+        const void* Mask = nullptr;
+        bool Layered = false;
+    };
+    Shape LastShape;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -49,9 +68,11 @@ protected:
 
 private:
     void Paint(HDC dc, const RECT& area);
+    void Compose();
 
     TlxSkinMenu* m_menu;
-    PopupLevel* m_level;
+    PopupLevel* m_level = nullptr;
+    HWND m_owner = nullptr;
     PixelBuffer m_buffer;
     bool m_fullRepaint = true;
     int m_depth = 0;
@@ -98,8 +119,10 @@ public:
     HWND DoneControl() const { return m_doneControl; }
     void SetImages(TImageList* images);
 
-    // Live platform objects of the open chain, for leak checks.
-    int LiveWindows() const { return m_liveWindows; }
+    // Live platform objects of the open chain, for leak checks: windows
+    // showing a level, and the hidden windows kept for the next opens.
+    int LiveWindows() const;
+    int KeptWindows() const { return int(m_windows.size()) - LiveWindows(); }
     int LiveTimers() const { return int(m_timers.size()) + (m_waitTimer ? 1 : 0); }
     const GdiTextPainter& TextPainter() const { return m_text; }
 
@@ -108,6 +131,9 @@ public:
 
     // Called by the popup windows.
     void WindowGone(TlxSkinPopupWindow* window);
+    // A popup window is being destroyed: its timers go with it, and a level
+    // it showed closes.
+    void HandleGone(TlxSkinPopupWindow& window);
     void TimerTick(TlxSkinPopupWindow& window, MenuTimer timer);
 
 protected:
@@ -141,8 +167,9 @@ private:
     HWND m_doneControl = nullptr;
     UINT_PTR m_waitTimer = 0;
     std::set<std::pair<HWND, UINT_PTR>> m_timers;
+    // Every popup window of the menu, owned; m_kept[i] serves level i.
     std::set<TlxSkinPopupWindow*> m_windows;
-    int m_liveWindows = 0;
+    std::vector<TlxSkinPopupWindow*> m_kept;
     TMessageFilter m_filter;
     // Expires with the menu, so code after a call into user code can tell.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

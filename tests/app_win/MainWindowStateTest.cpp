@@ -132,6 +132,10 @@ TEST_F(MainWindowState, TheStoredSkinIsCarriedButNeitherLinkedNorApplied)
     EXPECT_TRUE(form->lxSkinData1->Empty);
     EXPECT_TRUE(form->lxSkinData1->SkinnableForm());
     EXPECT_EQ(form->lxSkinData1->SkinIndex(), 0);
+    // The controller is not linked either: it draws its fallback frame.
+    EXPECT_EQ(form->lxLumenSkinForm1->SkinData(), nullptr);
+    ASSERT_NE(form->lxLumenSkinForm1->Frame(), nullptr);
+    EXPECT_FALSE(form->lxLumenSkinForm1->Frame()->Skinned());
     // The carried data is a complete skin: applied to a skin data of our own
     // it gives the window frame the main window's skin describes.
     TComponent owner(nullptr);

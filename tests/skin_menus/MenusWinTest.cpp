@@ -16,6 +16,10 @@
 #include "platform/MessageWindow.h"
 #include "platform/Release.h"
 #include "skin/data/BmpFile.h"
+#include "skin/gfx/DibSection.h"
+#include "skin/gfx/PixelOps.h"
+#include "skin/gfx/RectUtils.h"
+#include "skin/gfx/lxUtils.h"
 #include "skin/menus/lxSkinMenus.h"
 #include "tests/skin_menus/DemoMenu.h"
 #include "tests/skin_menus/StoredSkin.h"
@@ -148,7 +152,10 @@ TEST_F(MenusWinTest, EscapeClosesTheSubmenuThenTheMenuAndTellsTheControl)
     Pump(30);
     EXPECT_FALSE(menu->Visible());
     EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage }));
-    EXPECT_EQ(CountPopups().All, 0);
+    EXPECT_EQ(CountPopups().Visible, 0);
+    EXPECT_EQ(CountPopups().All, menu->KeptWindows()) << "only the menu's kept windows remain";
+    EXPECT_EQ(menu->KeptWindows(), 2);
+    EXPECT_EQ(menu->LiveWindows(), 0);
     EXPECT_EQ(menu->LiveTimers(), 0);
 }
 
@@ -170,7 +177,7 @@ TEST_F(MenusWinTest, ClickingACommandDestroysThePopupsBeforeItsOnClick)
     const Rect b = inner.ItemBounds(0);
     PostMessageW(LevelWindow(inner), WM_LBUTTONUP, 0, MAKELPARAM((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2));
     Pump(30);
-    EXPECT_EQ(seen.All, 0) << "popup windows still there when the command ran";
+    EXPECT_EQ(seen.Visible, 0) << "popup windows still showing when the command ran";
     EXPECT_FALSE(stillVisible);
     EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage, MenuCommandMessage }));
 }
@@ -225,6 +232,169 @@ TEST_F(MenusWinTest, RemovingTheSkinDataClosesTheMenuAndClearsTheLink)
     delete skin;
     EXPECT_EQ(menu->SkinData(), nullptr);
     EXPECT_FALSE(menu->Visible());
+}
+
+// What a window shows on screen, read back through its own device context.
+PixelBuffer ScreenPixels(HWND wnd)
+{
+    RECT r;
+    GetClientRect(wnd, &r);
+    DibSection copy(r.right, r.bottom);
+    HDC source = GetDC(wnd);
+    MemoryDC dc(CreateCompatibleDC(source));
+    HGDIOBJ old = SelectObject(dc.Get(), copy.Handle());
+    BitBlt(dc.Get(), 0, 0, r.right, r.bottom, source, 0, 0, SRCCOPY);
+    SelectObject(dc.Get(), old);
+    ReleaseDC(wnd, source);
+    PixelBuffer out(r.right, r.bottom);
+    CopyPixels(out.View(), 0, 0, copy.View(), Rect { 0, 0, r.right, r.bottom });
+    return out;
+}
+
+// The level's picture as composed from scratch, against what its window shows.
+void ExpectShowsLevel(PopupLevel& level)
+{
+    HWND wnd = LevelWindow(level);
+    ASSERT_TRUE(IsWindowVisible(wnd));
+    RECT r;
+    GetWindowRect(wnd, &r);
+    EXPECT_EQ((Rect { r.left, r.top, r.right, r.bottom }),
+        (Rect { level.Position.X, level.Position.Y, level.Position.X + level.Size.Width,
+            level.Position.Y + level.Size.Height }));
+    UpdateWindow(wnd);
+    PixelBuffer expected;
+    PaintLevel(level, expected);
+    const PixelBuffer shown = ScreenPixels(wnd);
+    ASSERT_EQ(shown.Width(), expected.Width());
+    ASSERT_EQ(shown.Height(), expected.Height());
+    int differ = 0;
+    for (int32_t y = 0; y < shown.Height(); ++y)
+        for (int32_t x = 0; x < shown.Width(); ++x)
+            differ += shown.PixelAt(x, y) != expected.PixelAt(x, y);
+    EXPECT_EQ(differ, 0) << "pixels on screen that are not the level's";
+}
+
+TEST_F(MenusWinTest, AReopenedMenuReusesItsWindowsWithTheNewItemsAndSize)
+{
+    TMenuItem* more = AddItem(*root, L"&More");
+    AddItem(*more, L"Inner");
+    AddItem(*root, L"Short");
+    Open(&StoredSkin());
+    PostMessageW(control->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    Pump(30);
+    ASSERT_EQ(menu->Engine().LevelCount(), 2);
+    const HWND top = LevelWindow(menu->Engine().Level(0));
+    const Extent firstSize { menu->Engine().Level(0).Size.Width, menu->Engine().Level(0).Size.Height };
+    menu->CloseAll();
+    EXPECT_EQ(CountPopups().Visible, 0);
+
+    // Other items, wider and more of them, in the default look this time.
+    root = std::make_unique<TMenuItem>(nullptr);
+    for (int i = 0; i < 7; ++i)
+        AddItem(*root, L"A much longer caption than before, number " + std::to_wstring(i));
+    Open(nullptr, Rect { 300, 120, 300, 120 });
+    PopupLevel& level = menu->Engine().Level(0);
+    EXPECT_EQ(LevelWindow(level), top) << "the kept window serves the new top level";
+    EXPECT_GT(level.Size.Width, firstSize.Width);
+    EXPECT_GT(level.Size.Height, firstSize.Height);
+    EXPECT_EQ(CountPopups().Visible, 1) << "the submenu's kept window stays hidden";
+    auto* window = static_cast<TlxSkinPopupWindow*>(level.Window);
+    ASSERT_EQ(window->ItemCount(), 7);
+    EXPECT_EQ(window->Item(6).Info().Caption, L"A much longer caption than before, number 6");
+    EXPECT_EQ(window->Item(0).MenuItem(), static_cast<const void*>(root->Items(0)));
+    EXPECT_TRUE(window->Item(0).Active()) << "the first item of the new items is lit";
+    EXPECT_FALSE(window->Item(1).Active());
+    ExpectShowsLevel(level);
+    menu->CloseAll();
+
+    // And back to a small skinned menu: the window shrinks and shows it.
+    root = std::make_unique<TMenuItem>(nullptr);
+    AddItem(*root, L"One");
+    AddItem(*root, L"Two");
+    Open(&StoredSkin());
+    EXPECT_EQ(LevelWindow(menu->Engine().Level(0)), top);
+    ExpectShowsLevel(menu->Engine().Level(0));
+    menu->CloseAll();
+}
+
+TEST_F(MenusWinTest, FreeingTheMenuFreesItsKeptWindows)
+{
+    TMenuItem* more = AddItem(*root, L"&More");
+    AddItem(*more, L"Inner");
+    Open(&StoredSkin());
+    PostMessageW(control->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    Pump(30);
+    menu->CloseAll();
+    ASSERT_EQ(CountPopups().All, 2);
+    delete menu;
+    menu = nullptr;
+    EXPECT_EQ(CountPopups().All, 0) << "closed menu's windows";
+
+    menu = new TlxSkinMenu(owner.get());
+    Open(nullptr);
+    ASSERT_EQ(CountPopups().Visible, 1);
+    delete menu; // while open
+    menu = nullptr;
+    EXPECT_EQ(CountPopups().All, 0) << "open menu's windows";
+}
+
+TEST_F(MenusWinTest, AWindowDestroyedFromOutsideIsMadeAgainOnTheNextOpen)
+{
+    AddItem(*root, L"One");
+    AddItem(*root, L"Two");
+    Open(&StoredSkin());
+    const HWND first = LevelWindow(menu->Engine().Level(0));
+    menu->CloseAll();
+    DestroyWindow(first);
+    EXPECT_EQ(CountPopups().All, 0);
+
+    Open(&StoredSkin());
+    ASSERT_TRUE(menu->Visible());
+    PopupLevel& level = menu->Engine().Level(0);
+    EXPECT_TRUE(IsWindow(LevelWindow(level)));
+    ExpectShowsLevel(level);
+    EXPECT_EQ(level.Active, 0);
+
+    // Destroyed while showing: the menu closes (it would otherwise go on
+    // taking the keyboard, unseen) and its timers go with the window.
+    received.clear();
+    DestroyWindow(LevelWindow(level));
+    EXPECT_FALSE(menu->Visible());
+    EXPECT_EQ(received, (std::vector<UINT> { MenuClosedMessage }));
+    Pump(60);
+    EXPECT_EQ(menu->LiveTimers(), 0);
+    EXPECT_EQ(menu->LiveWindows(), 0);
+    Open(nullptr);
+    ExpectShowsLevel(menu->Engine().Level(0));
+    menu->CloseAll();
+}
+
+TEST_F(MenusWinTest, AKeptWindowFollowsTheOwnerAndDropsTheLayeredStyle)
+{
+    if (!CanLayerWindows(PlatformVersion()))
+        GTEST_SKIP() << "no layered windows here";
+    AddItem(*root, L"One");
+    menu->AlphaBlend = true;
+    Open(nullptr);
+    HWND wnd = LevelWindow(menu->Engine().Level(0));
+    EXPECT_TRUE(GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_EQ(GetWindow(wnd, GW_OWNER), nullptr);
+    menu->CloseAll();
+
+    menu->AlphaBlend = false;
+    Open(nullptr);
+    wnd = LevelWindow(menu->Engine().Level(0));
+    EXPECT_FALSE(GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    menu->CloseAll();
+
+    const HWND form = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    menu->OwnerWindow = form;
+    Open(nullptr);
+    EXPECT_EQ(GetWindow(LevelWindow(menu->Engine().Level(0)), GW_OWNER), form);
+    ExpectShowsLevel(menu->Engine().Level(0));
+    menu->CloseAll();
+    menu->OwnerWindow = nullptr;
+    DestroyWindow(form);
 }
 
 // Random pointer moves, clicks, keys, wheel and closes over the demonstration
@@ -283,8 +453,11 @@ TEST_F(MenusWinTest, RandomSequencesLeaveNothingBehind)
         if (menu)
             menu->CloseAll();
         Pump(5);
-        ASSERT_EQ(CountPopups().All, 0) << "sequence " << sequence;
+        ASSERT_EQ(CountPopups().Visible, 0) << "sequence " << sequence;
+        // What remains is the menu's hidden window per level, no more.
+        ASSERT_EQ(CountPopups().All, menu ? menu->KeptWindows() : 0) << "sequence " << sequence;
         if (menu) {
+            ASSERT_LE(menu->KeptWindows(), 3);
             ASSERT_EQ(menu->LiveWindows(), 0);
             ASSERT_EQ(menu->LiveTimers(), 0);
             if (gdiObjects >= 0) {
