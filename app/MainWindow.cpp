@@ -72,8 +72,13 @@ TForm1::TForm1(TComponent* owner)
     TrayIcon1->SetRestoreOn(TTrayIconMessage::imDoubleClick);
     TrayIcon1->SetPopupMenuOn(TTrayIconMessage::imNone);
     TrayIcon1->SetIconIndex(0);
-    // Without a notification area the dialer still works: the refusal is reported, not fatal.
-    Application().Guard([this] { TrayIcon1->SetVisible(true); });
+    // The icon goes into the notification area once the window has shown
+    // itself and the program waits for input: the shell answers the request
+    // at its own pace. A window gone by then takes its request with it.
+    Application().RunWhenIdle([self = Handle()] {
+        if (auto* form = dynamic_cast<TForm1*>(TCustomWindow::FromHandle(self)))
+            form->ShowTrayIcon();
+    });
     lxLumenSkinForm1 = new TlxLumenSkinForm(this);
     lxLumenSkinForm1->SetAlwaysResize(false);
     lxLumenSkinForm1->SetPositionInMonitor(TlxPositionInMonitor::lxpDefault);
@@ -337,6 +342,12 @@ void TForm1::BitBtn3Click()
     // Freed when its modal loop ends rather than kept until exit.
     std::unique_ptr<TForm2> settings(new TForm2(&Application()));
     settings->ShowModal();
+}
+
+void TForm1::ShowTrayIcon()
+{
+    // Without a notification area the dialer still works: the refusal is reported, not fatal.
+    Application().Guard([this] { TrayIcon1->SetVisible(true); });
 }
 
 void TForm1::Image1Click()

@@ -56,6 +56,8 @@ public:
     void Timer1Timer();
     void Image1Click();
 
+    // Puts TrayIcon1 into the notification area (once the window has shown itself).
+    void ShowTrayIcon();
     // The shared dial sequence of the Dial button, the hot key and the timer.
     void RunDialSequence();
     // Processes messages for `milliseconds`; false when the program is closing.

@@ -1,11 +1,11 @@
-// The dialer's entry: the application, the main window, a hidden settings
-// window, and the message loop until the main window closes; the loop's end
-// destroys the windows and their components in order.
+// The dialer's entry: the application, the main window, and the message loop
+// until the main window closes; the loop's end destroys the windows and their
+// components in order. The settings window is made when the Settings button
+// asks for it (a fresh one each time), so none is made here.
 #include <windows.h>
 
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
-#include "app/SettingsWindow.h"
 #include "platform/Application.h"
 
 using namespace ventro;
@@ -18,7 +18,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     ProgramIcons icons = LoadProgramIcons();
     ApplyProgramIcons(app, icons);
     app.CreateForm<TForm1>();
-    app.CreateForm<TForm2>();
     app.Run();
     return 0;
 }

@@ -251,8 +251,26 @@ void TApplication::DispatchOne(MSG& msg)
     DispatchMessageW(&msg);
 }
 
+void TApplication::RunWhenIdle(std::function<void()> action) { m_idleActions.push_back(std::move(action)); }
+
+void TApplication::RunIdleActions()
+{
+    if (m_idleActions.empty())
+        return;
+    // Asking whether input waits, rather than peeking, also tells the system
+    // that the program now waits for input (what WaitForInputIdle waits for).
+    if (MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT)
+        return;
+    // Moved out first: an action may ask for another.
+    std::vector<std::function<void()>> due;
+    due.swap(m_idleActions);
+    for (const auto& action : due)
+        Guard(action);
+}
+
 bool TApplication::HandleMessage()
 {
+    RunIdleActions();
     MSG msg;
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {

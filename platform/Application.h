@@ -86,8 +86,13 @@ public:
     // Dispatches every pending message; false when WM_QUIT was met (posted
     // again, so that the outer loop ends too).
     bool ProcessMessages();
-    // Waits for and dispatches one message; false on WM_QUIT.
+    // Waits for and dispatches one message; false on WM_QUIT. Before it
+    // waits, it runs the actions waiting for the program to be idle.
     bool HandleMessage();
+    // Runs `action` once, the next time the message loop finds no message
+    // waiting: work that must not hold up the first paint. Messages that
+    // arrive meanwhile are handled after it.
+    void RunWhenIdle(std::function<void()> action);
     // The one dispatch: filters, the dialog manager, translate and dispatch.
     void DispatchOne(MSG& message);
     // Adds a filter; the newest filter sees a message first.
@@ -135,6 +140,7 @@ private:
     friend class TApplicationWindow;
     LRESULT AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool IsFormWindow(HWND wnd) const;
+    void RunIdleActions();
 
     std::unique_ptr<TApplicationWindow> m_window;
     std::unique_ptr<TTimerWindow> m_timers;
@@ -145,6 +151,7 @@ private:
     TCustomForm* m_activeForm = nullptr;
     std::vector<TCustomForm*> m_forms;
     std::vector<std::shared_ptr<MessageFilterEntry>> m_filters;
+    std::vector<std::function<void()>> m_idleActions;
     std::vector<HWND> m_hiddenByMinimize;
     bool m_terminated = false;
 };

@@ -1,20 +1,17 @@
-// Subclass tokens over SetWindowSubclass and DefSubclassProc.
+// Subclass tokens over our own window-procedure chain.
 //
-// The platform's chain remembers, in each running message of a window, which
-// handler comes next; taking a handler out of the chain while a message of
-// that window runs can leave that memory pointing at the removed handler
-// (Wine's implementation does). So a handler that goes while its window is
-// busy only stops acting at once: it passes every message on, and leaves the
-// chain when the window's outermost message of ours has returned.
+// A handler that goes while its window is busy only stops acting at once: it
+// passes every message on, and leaves the chain when the window's outermost
+// message of ours has returned, so that a token re-attached meanwhile keeps
+// its place.
 #include "platform/Subclass.h"
-
-#include <commctrl.h>
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "platform/ErrorReport.h"
+#include "platform/WindowChain.h"
 
 namespace ventro {
 
@@ -46,10 +43,10 @@ UINT_PTR IdOf(SubclassEntry* entry) { return reinterpret_cast<UINT_PTR>(entry); 
 
 LRESULT CALLBACK EntryProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData);
 
-void RemoveFromChain(SubclassEntry& entry, HWND wnd)
+void LeaveChain(SubclassEntry& entry, HWND wnd)
 {
     if (IsWindow(wnd))
-        RemoveWindowSubclass(wnd, &EntryProc, IdOf(&entry));
+        RemoveFromChain(wnd, &EntryProc, IdOf(&entry));
 }
 
 void FlushPending(HWND wnd)
@@ -64,7 +61,7 @@ void FlushPending(HWND wnd)
     });
     for (auto& entry : due)
         if (entry->Wnd != wnd)
-            RemoveFromChain(*entry, wnd);
+            LeaveChain(*entry, wnd);
 }
 
 void DetachEntry(SubclassEntry& entry)
@@ -75,7 +72,7 @@ void DetachEntry(SubclassEntry& entry)
     if (IsRunning(wnd))
         t_pending.push_back({ entry.shared_from_this(), wnd });
     else
-        RemoveFromChain(entry, wnd);
+        LeaveChain(entry, wnd);
 }
 
 LRESULT CALLBACK EntryProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData)
@@ -90,7 +87,7 @@ LRESULT CALLBACK EntryProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
         if (entry->Wnd == wnd && entry->Handler)
             result = entry->Handler(wnd, message, wParam, lParam);
         else
-            result = DefSubclassProc(wnd, message, wParam, lParam);
+            result = CallNextInChain(wnd, message, wParam, lParam);
     } catch (...) {
         ReportCurrentException();
     }
@@ -108,7 +105,7 @@ LRESULT CALLBACK EntryProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
 
 LRESULT CallPreviousProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(wnd, message, wParam, lParam);
+    return CallNextInChain(wnd, message, wParam, lParam);
 }
 
 bool AttachSubclassEntry(SubclassEntry& entry, HWND wnd)
@@ -126,7 +123,7 @@ bool AttachSubclassEntry(SubclassEntry& entry, HWND wnd)
         entry.Wnd = wnd;
         return true;
     }
-    if (SetWindowSubclass(wnd, &EntryProc, IdOf(&entry), reinterpret_cast<DWORD_PTR>(&entry)))
+    if (AddToChain(wnd, &EntryProc, IdOf(&entry), reinterpret_cast<DWORD_PTR>(&entry)))
         entry.Wnd = wnd;
     return entry.Wnd != nullptr;
 }

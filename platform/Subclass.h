@@ -1,8 +1,8 @@
 // The subclass chain: a handler put on top of any window's procedure (a form,
-// a standard control, the application window) through the platform's
-// SetWindowSubclass, held by a move-only token. Tokens go in any order, a
+// a standard control, the application window) through our window-procedure
+// chain (WindowChain.h), held by a move-only token. Tokens go in any order, a
 // token may go while its own handler runs, re-installing on the same window
-// is harmless, and the platform drops them when the window is destroyed.
+// is harmless, and the chain drops them when the window is destroyed.
 #pragma once
 #include <windows.h>
 

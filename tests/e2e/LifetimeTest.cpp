@@ -231,6 +231,7 @@ TEST_F(LifetimeTest, ClosingTwiceDuringADialWaitReleasesTheHotKeyAtomOnce)
     GlobalDeleteAtom(ours);
 }
 
+// The icon is added after the window has shown itself, and taken away at the end.
 TEST_F(LifetimeTest, AtExitTheTrayIconIsDeletedAndTheProcessEndsWithinASecond)
 {
     FakeNotificationArea area;

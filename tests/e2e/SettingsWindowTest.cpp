@@ -163,6 +163,9 @@ TEST_F(SettingsTest, RefusedWriteShowsTheErrorReportAndNoSuccessBox)
 TEST_F(SettingsTest, EachSettingsClickMakesAFreshWindowFreedAfterward)
 {
     Start();
+    // None is made, not even a hidden one, before the button asks.
+    for (HWND wnd : app->TopLevelWindows())
+        EXPECT_NE(TextOf(wnd), SettingsCaption) << "a settings window exists before the first click";
     OpenSettings();
     HWND first = settings;
     PostMessageW(first, WM_CLOSE, 0, 0);

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "base/Exception.h"
 #include "platform/Application.h"
 #include "platform/Controls.h"
@@ -178,5 +182,39 @@ TEST_F(PlatformTest, CaughtErrorTextsAreReadAsUtf8)
     Application().OnException = [&](const std::wstring& text) { shown = text; };
     Application().Guard([] { throw Exception("\xE5\x86\x99\xE5\x85\xA5\xE5\xA4\xB1\xE8\xB4\xA5"); });
     EXPECT_EQ(shown, L"写入失败.");
+    Application().OnException = nullptr;
+}
+
+TEST_F(PlatformTest, IdleActionsRunOnceAfterTheMessagesAlreadyWaiting)
+{
+    constexpr UINT WM_STEP = WM_APP + 50;
+    std::vector<std::string> log;
+    std::vector<std::wstring> reports;
+    Application().OnException = [&](const std::wstring& text) { reports.push_back(text); };
+    TMessageFilter filter = Application().AddMessageFilter([&](MSG& msg) {
+        if (msg.message != WM_STEP)
+            return false;
+        log.push_back("message " + std::to_string(msg.wParam));
+        return true;
+    });
+    auto pumpUntil = [&](const std::string& entry) {
+        for (int i = 0; i < 100 && std::find(log.begin(), log.end(), entry) == log.end(); ++i)
+            ASSERT_TRUE(Application().HandleMessage());
+    };
+    Application().ProcessMessages();
+    PostThreadMessageW(GetCurrentThreadId(), WM_STEP, 1, 0);
+    Application().RunWhenIdle([&] {
+        log.push_back("idle");
+        // The loop would wait after this: a message for it to find.
+        PostThreadMessageW(GetCurrentThreadId(), WM_STEP, 2, 0);
+    });
+    Application().RunWhenIdle([] { throw Exception("idle failure"); });
+    Application().RunWhenIdle([&] { log.push_back("after the failure"); });
+    pumpUntil("message 2");
+    PostThreadMessageW(GetCurrentThreadId(), WM_STEP, 3, 0);
+    pumpUntil("message 3");
+    EXPECT_EQ(log, (std::vector<std::string> { "message 1", "idle", "after the failure", "message 2", "message 3" }));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], L"idle failure.");
     Application().OnException = nullptr;
 }
