@@ -10,4 +10,10 @@ COLORREF ColorToRGB(Color c)
     return COLORREF(c & 0x00FFFFFF);
 }
 
+const IColorResolver& SystemColorResolver()
+{
+    static const SystemColors colors;
+    return colors;
+}
+
 } // namespace ventro

@@ -5,11 +5,19 @@
 #include <windows.h>
 
 #include "base/Color.h"
+#include "base/ColorResolver.h"
 
 namespace ventro {
 
 COLORREF ColorToRGB(Color c);
 // The same as a Color (0x00BBGGRR).
 inline Color ResolveSystemColor(Color c) { return Color(ColorToRGB(c)); }
+
+// The same behind the interface the frame and the menus draw with.
+class SystemColors : public IColorResolver {
+public:
+    Color Resolve(Color c) const override { return ResolveSystemColor(c); }
+};
+const IColorResolver& SystemColorResolver();
 
 } // namespace ventro

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/skin_form/FrameBenchScenes.h"
+#include "platform/Colors.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/WinFrameDrawing.h"
 #include "skin/gfx/DibSection.h"
@@ -43,8 +44,7 @@ struct Target {
 };
 
 struct Scene {
-    TWinColors colors;
-    TStaticForm form { colors };
+    TStaticForm form { SystemColorResolver() };
     TWinTextPainter text;
     TSkinFrame frame;
     Target target;

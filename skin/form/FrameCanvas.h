@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/Color.h"
+#include "base/ColorResolver.h"
 #include "base/Geometry.h"
 #include "base/PixelBuffer.h"
 #include "skin/data/SkinValues.h"
@@ -30,19 +31,6 @@ public:
     virtual Point Measure(std::wstring_view text) = 0;
     // One line, vertically centred in r (clipped to it), in a plain colour.
     virtual void Draw(PixelView target, Rect r, std::wstring_view text, Color color) = 0;
-};
-
-// Colours that may name system colours become plain ones through this.
-class IColorResolver {
-public:
-    virtual ~IColorResolver() = default;
-    virtual Color Resolve(Color c) const = 0;
-};
-
-// The classic system colours, for builds and tests without the platform.
-class ClassicColors : public IColorResolver {
-public:
-    Color Resolve(Color c) const override;
 };
 
 // A surface whose pixel (0, 0) lies at Origin in window coordinates.

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "base/Exception.h"
+#include "platform/Colors.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Text.h"
@@ -87,7 +88,6 @@ TlxLumenSkinForm::TlxLumenSkinForm(TComponent* owner)
     m_defCaptionFont = { TextFont { "Arial", 14, TFontStyles { TFontStyles::fsBold }, 1 }, ClBtnText };
     m_defInActiveCaptionFont = { TextFont { "Arial", 14, TFontStyles { TFontStyles::fsBold }, 1 }, ClBtnShadow };
     m_text = std::make_unique<TWinTextPainter>();
-    m_colors = std::make_unique<TWinColors>();
     m_defaultSysMenu = std::make_unique<TPopupMenu>(nullptr);
     m_skinMenu = new TlxSkinMenu(this);
     m_trayMenu = new TlxSkinPopupMenu(this);
@@ -561,9 +561,9 @@ void TlxLumenSkinForm::PaintClientBackground(HDC dc)
     }
     PixelBuffer background(client.right, client.bottom);
     if (skinBackground) {
-        ComposeClientBackground(*m_frame, background.View(), *m_colors, m_logo.View(), m_logoTransparent);
+        ComposeClientBackground(*m_frame, background.View(), SystemColorResolver(), m_logo.View(), m_logoTransparent);
     } else {
-        Color face = m_colors->Resolve(m_form->GetColor());
+        Color face = ResolveSystemColor(m_form->GetColor());
         for (int32_t y = 0; y < background.Height(); ++y) {
             uint8_t* row = background.Row(y);
             for (int32_t x = 0; x < background.Width(); ++x) {
@@ -573,7 +573,7 @@ void TlxLumenSkinForm::PaintClientBackground(HDC dc)
             }
         }
         TSkinFrame plain(*this, nullptr, MakeFrameOptions());
-        ComposeClientBackground(plain, background.View(), *m_colors, m_logo.View(), m_logoTransparent);
+        ComposeClientBackground(plain, background.View(), SystemColorResolver(), m_logo.View(), m_logoTransparent);
     }
     BlitPixels(dc, 0, 0, background.View());
 }
@@ -873,7 +873,7 @@ int32_t TlxLumenSkinForm::ButtonsOffset() const
     return m_frame && m_frame->Skinned() ? m_frame->Info().ButtonsOffset : 0;
 }
 
-const IColorResolver& TlxLumenSkinForm::Colors() const { return *m_colors; }
+const IColorResolver& TlxLumenSkinForm::Colors() const { return SystemColorResolver(); }
 
 void TlxLumenSkinForm::DrawSmallIcon(FrameCanvas& canvas, int32_t x, int32_t y)
 {

@@ -36,7 +36,6 @@ namespace ventro {
 class TlxSkinHint;
 class TlxTrayIcon;
 class TWinTextPainter;
-class TWinColors;
 
 // The library's private messages and their fixed answers.
 constexpr UINT LumenQueryMessage = 0xB1B2;      // answers LumenQuerySkinned or LumenQueryPlain
@@ -309,7 +308,6 @@ private:
     TMessageFilter m_wheelFilter;
     std::unique_ptr<TSkinFrame> m_frame;
     std::unique_ptr<TWinTextPainter> m_text;
-    std::unique_ptr<TWinColors> m_colors;
     IconHandle m_smallIcon;
     HICON m_smallIconSource = nullptr;
 

@@ -83,8 +83,6 @@ void TWinTextPainter::Draw(PixelView target, Rect r, std::wstring_view text, Col
     });
 }
 
-Color TWinColors::Resolve(Color c) const { return IsSystemColor(c) ? Color(GetSysColor(int(c & 0xFF))) : c & 0xFFFFFF; }
-
 Point SmallIconSize()
 {
     int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);

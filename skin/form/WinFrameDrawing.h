@@ -1,6 +1,6 @@
 // The Windows side of the frame: text drawn by the platform on a memory device
-// context straight into core pixels, system colours, the small icon, painting
-// composed bands and backgrounds on a device context, and the window region.
+// context straight into core pixels, the small icon, painting composed bands
+// and backgrounds on a device context, and the window region.
 #pragma once
 #include <windows.h>
 
@@ -31,12 +31,6 @@ private:
     MemoryDC m_dc;
     std::vector<std::pair<TextFont, FontHandle>> m_fonts;
     HFONT m_font = nullptr;
-};
-
-// The system colours as the platform has them now.
-class TWinColors : public IColorResolver {
-public:
-    Color Resolve(Color c) const override;
 };
 
 // The platform's small icon size, falling back to the caption button size.

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "platform/Colors.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/SkinFrame.h"
 #include "skin/form/StaticForm.h"
@@ -30,7 +31,7 @@ Picture32 RenderFramePicture(const TlxSkinContent* skin, const FramePictureOptio
 {
     if (opt.Morph != -1 && (!(opt.Morph >= 0 && opt.Morph <= 1) || (opt.Hot.empty() && opt.Down.empty())))
         throw std::runtime_error("a morph needs a hot or pressed object and a coefficient from 0 to 1");
-    TWinColors colors;
+    const IColorResolver& colors = SystemColorResolver();
     TStaticForm form(colors);
     form.State.Active = !opt.Inactive;
     form.Caption = opt.Caption;

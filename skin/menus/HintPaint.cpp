@@ -13,7 +13,7 @@ void PaintHint(const HintPaintInput& in, PixelBuffer& out)
     out.Resize(w, h);
     if (out.IsEmpty())
         return;
-    auto resolve = [&](Color c) { return in.Resolve ? in.Resolve(c) : c & 0x00FFFFFFu; };
+    auto resolve = [&](Color c) { return in.Colors ? in.Colors->Resolve(c) : c & 0x00FFFFFFu; };
     const bool skinned = in.Look.Skinned() && !in.Picture.IsEmpty();
     if (skinned) {
         const TlxDataSkinHintWindow& f = *in.Look.Frame;

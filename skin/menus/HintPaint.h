@@ -17,7 +17,7 @@ struct HintPaintInput {
     std::wstring Title;
     MenuFont Font;
     MenuTextPainter* Painter = nullptr;
-    ColorResolver Resolve;
+    const IColorResolver* Colors = nullptr;
     const MenuImageSource* Images = nullptr;
     int ImageIndex = -1;
 };

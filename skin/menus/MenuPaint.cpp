@@ -124,7 +124,7 @@ void DrawSubmenuArrow(PixelView target, int32_t x, int32_t y, Color color)
 
 namespace {
 
-Color Resolved(const MenuPaintContext& ctx, Color c) { return ctx.Resolve ? ctx.Resolve(c) : c & 0x00FFFFFFu; }
+Color Resolved(const MenuPaintContext& ctx, Color c) { return ctx.Colors ? ctx.Colors->Resolve(c) : c & 0x00FFFFFFu; }
 
 uint32_t ReadingFlags(const MenuPaintContext& ctx) { return ctx.RightToLeft ? uint32_t(TextRtlReading) : 0u; }
 

@@ -4,11 +4,11 @@
 // through small interfaces that the platform side implements.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "base/Color.h"
+#include "base/ColorResolver.h"
 #include "base/PixelBuffer.h"
 #include "skin/data/SkinContent.h"
 #include "skin/menus/HintLayout.h"
@@ -52,9 +52,6 @@ public:
     virtual void Draw(PixelView target, int index, int32_t x, int32_t y, bool enabled) const = 0;
 };
 
-// Plain colours for colours that may name a system colour.
-using ColorResolver = std::function<Color(Color)>;
-
 constexpr Color ClWindow = SystemColorFlag | 0x05;
 constexpr Color ClBtnHighlight = SystemColorFlag | 0x14;
 constexpr Color ClInfoBk = SystemColorFlag | 0x18;
@@ -66,7 +63,7 @@ struct MenuPaintContext {
     const TlxSkinContent* Skin = nullptr;
     MenuFont Font;                           // the window's item font
     MenuTextPainter* Text = nullptr;
-    ColorResolver Resolve;
+    const IColorResolver* Colors = nullptr; // none: system colours are not resolved
     const MenuImageSource* Images = nullptr;
     PixelView PaintBuffer;                   // the background with its items area, for "inactivetransparent"
     bool RightToLeft = false;

@@ -108,7 +108,7 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
         in.Font.CharSet = skin->ResourceStrData()->CharSet;
     in.Text = ReplaceLineSeparator(text, hint.LineSeparator);
     in.Painter = &hint.Painter();
-    in.Resolve = ResolveSystemColor;
+    in.Colors = &SystemColorResolver();
 
     const ImageListSource* images = nullptr;
     ImageListSource source(hint.ImageList);

@@ -308,7 +308,7 @@ void TlxSkinMenu::PrepareLevel(PopupLevel& level)
     MenuPaintContext& ctx = level.Paint;
     ctx.Skin = m_skin;
     ctx.Text = &m_text;
-    ctx.Resolve = ResolveSystemColor;
+    ctx.Colors = &SystemColorResolver();
     ctx.Images = m_images.get();
     ctx.Effects = m_skin && !m_skin->Empty && m_skin->EnableSkinEffects;
     MenuLook& look = ctx.Look;

@@ -147,6 +147,10 @@ public:
 };
 
 Color FakeSystemColors(Color c) { return IsSystemColor(c) ? Rgb(uint8_t(c), uint8_t(c), uint8_t(c)) : c; }
+struct FakeColors : IColorResolver {
+    Color Resolve(Color c) const override { return FakeSystemColors(c); }
+};
+const FakeColors fakeColors;
 
 TEST(HintPaint, StoredSkinFrameKeepsItsCornersAndTheTextItsColour)
 {
@@ -159,7 +163,7 @@ TEST(HintPaint, StoredSkinFrameKeepsItsCornersAndTheTextItsColour)
     in.Geometry = ComputeHintGeometry(look, in.Content);
     in.Text = L"Minimize";
     in.Painter = &text;
-    in.Resolve = FakeSystemColors;
+    in.Colors = &fakeColors;
     PixelBuffer out;
     PaintHint(in, out);
     ASSERT_EQ(out.Width(), in.Geometry.Width);
@@ -185,7 +189,7 @@ TEST(HintPaint, PlainLookAndTheBoldTitle)
     in.Text = L"text";
     in.Title = L"Title";
     in.Painter = &text;
-    in.Resolve = FakeSystemColors;
+    in.Colors = &fakeColors;
     PixelBuffer out;
     PaintHint(in, out);
     EXPECT_EQ(out.PixelAt(0, 0), FakeSystemColors(ClBtnShadow));

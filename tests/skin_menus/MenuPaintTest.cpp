@@ -40,6 +40,10 @@ public:
 
 // System colours become distinct plain colours: index i -> Rgb(i, i, i).
 Color FakeSystemColors(Color c) { return IsSystemColor(c) ? Rgb(uint8_t(c), uint8_t(c), uint8_t(c)) : c; }
+struct FakeColors : IColorResolver {
+    Color Resolve(Color c) const override { return FakeSystemColors(c); }
+};
+const FakeColors fakeColors;
 
 MenuItemInfo Item(std::wstring caption, bool enabled = true)
 {
@@ -56,7 +60,7 @@ struct Fixture {
     {
         ctx.Skin = &StoredSkin();
         ctx.Text = &text;
-        ctx.Resolve = FakeSystemColors;
+        ctx.Colors = &fakeColors;
         if (record) {
             ctx.Look.Popup = FindPopupRecord(ctx.Skin);
             ctx.Look.Item = record;
