@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/CleanupRules.h"
-#include "app/LazyLibrary.h"
+#include "platform/LazyLibrary.h"
 #include "platform/Handles.h"
 
 namespace ventro {

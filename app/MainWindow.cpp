@@ -13,6 +13,7 @@
 #include "dialup/DialStatus.h"
 #include "platform/Application.h"
 #include "platform/Handles.h"
+#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "platform/Wait.h"
 #include "skin/data/SkinBroadcast.h"
@@ -352,7 +353,7 @@ void TForm1::ShowTrayIcon()
 
 void TForm1::Image1Click()
 {
-    ShellExecuteW(Handle(), nullptr, BannerAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellOpen(Handle(), BannerAddress);
 }
 
 bool TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)

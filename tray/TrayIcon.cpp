@@ -7,6 +7,7 @@
 #include "platform/Application.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
+#include "platform/Shell.h"
 #include "tray/TrayTip.h"
 
 namespace ventro {
@@ -68,7 +69,7 @@ TTrayIcon::TTrayIcon(TComponent* owner)
 
 TTrayIcon::~TTrayIcon()
 {
-    Shell_NotifyIconA(NIM_DELETE, &m_iconData);
+    ShellNotifyIcon(NIM_DELETE, &m_iconData);
     RemoveHook();
     m_window.reset();
     m_animateTimer->OnTimer = nullptr;
@@ -106,12 +107,12 @@ void TTrayIcon::SetVisible(bool visible)
 {
     m_visible = visible;
     if (visible) {
-        if (!Shell_NotifyIconA(NIM_ADD, &m_iconData))
+        if (!ShellNotifyIcon(NIM_ADD, &m_iconData))
             throw EOutOfResources("Cannot Create System Shell Notification Icon");
         SetHide(true);
         InstallHook();
     } else {
-        if (!Shell_NotifyIconA(NIM_DELETE, &m_iconData))
+        if (!ShellNotifyIcon(NIM_DELETE, &m_iconData))
             throw EOutOfResources("Cannot Remove System Shell Notification Icon");
         SetHide(false);
         RemoveHook();
@@ -179,7 +180,7 @@ void TTrayIcon::UpdateIcon()
 {
     m_iconData.hIcon = m_currentIcon.Get();
     if (m_visible)
-        Shell_NotifyIconA(NIM_MODIFY, &m_iconData);
+        ShellNotifyIcon(NIM_MODIFY, &m_iconData);
 }
 
 void TTrayIcon::SetIconFromIndex(int index)
@@ -213,7 +214,7 @@ bool TTrayIcon::TrayWndProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_ENDSESSION:
         // Only when the session really ends; a cancelled shutdown keeps the icon.
         if (wParam)
-            Shell_NotifyIconA(NIM_DELETE, &m_iconData);
+            ShellNotifyIcon(NIM_DELETE, &m_iconData);
         result = 0;
         return true;
     case CallbackMessage:
@@ -224,7 +225,7 @@ bool TTrayIcon::TrayWndProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     default:
         if (message == TaskbarCreatedMessage() && TaskbarCreatedMessage() != 0) {
             if (m_visible)
-                Shell_NotifyIconA(NIM_ADD, &m_iconData);
+                ShellNotifyIcon(NIM_ADD, &m_iconData);
             result = 0;
             return true;
         }

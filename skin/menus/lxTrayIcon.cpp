@@ -5,6 +5,7 @@
 
 #include "platform/CustomForm.h"
 #include "platform/Input.h"
+#include "platform/Shell.h"
 #include "skin/menus/lxSkinMenus.h"
 
 namespace ventro {
@@ -33,7 +34,7 @@ std::string TrayTip127(std::wstring_view hint, UINT codePage)
 
 TlxTrayIcon::TlxTrayIcon(TComponent* owner) : TComponent(owner)
 {
-    ShellNotify = [](DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); };
+    ShellNotify = [](DWORD message, NOTIFYICONDATAA* data) { return ShellNotifyIcon(message, data); };
     m_receiver = std::make_unique<MessageWindow>(
         [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
             return ReceiverProc(message, wParam, lParam, result);
