@@ -14,18 +14,12 @@
 #include "skin/form/LumenSkinForm.h"
 #include "skin/gfx/lxUtils.h"
 #include "skin/menus/lxTrayIcon.h"
+#include "tests/support/Pump.h"
 
 namespace ventro {
 namespace {
 
-void Pump(DWORD ms)
-{
-    const DWORD end = GetTickCount() + ms;
-    do {
-        Application().ProcessMessages();
-        Sleep(1);
-    } while (int32_t(end - GetTickCount()) > 0);
-}
+using test::Pump;
 
 std::unique_ptr<TlxSkinData> LoadStoredSkin(TComponent* owner)
 {

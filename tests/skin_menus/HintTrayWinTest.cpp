@@ -15,20 +15,14 @@
 #include "skin/menus/lxTrayIcon.h"
 #include "tests/skin_menus/DemoMenu.h"
 #include "tests/skin_menus/StoredSkin.h"
+#include "tests/support/Pump.h"
 
 namespace ventro {
 namespace {
 
 using testing::StoredSkin;
 
-void Pump(DWORD ms)
-{
-    const DWORD end = GetTickCount() + ms;
-    do {
-        Application().ProcessMessages();
-        Sleep(1);
-    } while (int32_t(end - GetTickCount()) > 0);
-}
+using test::Pump;
 
 class HintTrayWinTest : public ::testing::Test {
 protected:

@@ -23,6 +23,7 @@
 #include "skin/menus/lxSkinMenus.h"
 #include "tests/skin_menus/DemoMenu.h"
 #include "tests/skin_menus/StoredSkin.h"
+#include "tests/support/Pump.h"
 
 namespace ventro {
 namespace {
@@ -30,15 +31,7 @@ namespace {
 using testing::AddItem;
 using testing::StoredSkin;
 
-// Pumps the application's dispatch for about `ms` milliseconds.
-void Pump(DWORD ms)
-{
-    const DWORD end = GetTickCount() + ms;
-    do {
-        Application().ProcessMessages();
-        Sleep(1);
-    } while (int32_t(end - GetTickCount()) > 0);
-}
+using test::Pump;
 
 // The popup windows of this thread: all, and the visible ones.
 struct PopupCount {
