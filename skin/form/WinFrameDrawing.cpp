@@ -7,6 +7,7 @@
 #include "skin/gfx/DibSection.h"
 #include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/PixelOps.h"
+#include "skin/gfx/SkinFont.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/lxUtils.h"
 
@@ -46,19 +47,7 @@ HFONT TWinTextPainter::FontFor(const TextFont& font)
     for (auto& [desc, handle] : m_fonts)
         if (desc == font)
             return handle.Get();
-    LOGFONTW lf {};
-    lf.lfHeight = font.Height;
-    lf.lfWeight = font.Style.Has(TFontStyles::fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = font.Style.Has(TFontStyles::fsItalic);
-    lf.lfUnderline = font.Style.Has(TFontStyles::fsUnderline);
-    lf.lfStrikeOut = font.Style.Has(TFontStyles::fsStrikeOut);
-    lf.lfCharSet = BYTE(font.CharSet);
-    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lf.lfPitchAndFamily = DEFAULT_PITCH;
-    lstrcpynW(lf.lfFaceName, AnsiToWide(font.Name).c_str(), LF_FACESIZE);
-    m_fonts.emplace_back(font, FontHandle(CreateFontIndirectW(&lf)));
+    m_fonts.emplace_back(font, CreateSkinFont(AnsiToWide(font.Name), font.Height, font.Style, font.CharSet));
     return m_fonts.back().second.Get();
 }
 

@@ -2,9 +2,9 @@
 #include "skin/menus/GdiTextPainter.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "skin/gfx/PixelOps.h"
+#include "skin/gfx/SkinFont.h"
 
 namespace ventro {
 
@@ -57,17 +57,7 @@ HFONT GdiTextPainter::FontFor(const MenuFont& font)
     auto it = m_fonts.find(key);
     if (it != m_fonts.end())
         return it->second.Get();
-    LOGFONTW lf {};
-    lf.lfHeight = font.Height;
-    lf.lfWeight = font.Style.Has(TFontStyles::fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = font.Style.Has(TFontStyles::fsItalic);
-    lf.lfUnderline = font.Style.Has(TFontStyles::fsUnderline);
-    lf.lfStrikeOut = font.Style.Has(TFontStyles::fsStrikeOut);
-    lf.lfCharSet = BYTE(font.CharSet);
-    lf.lfQuality = DEFAULT_QUALITY;
-    wcsncpy(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE - 1);
-    HFONT made = CreateFontIndirectW(&lf);
-    return m_fonts.emplace(key, FontHandle(made)).first->second.Get();
+    return m_fonts.emplace(key, CreateSkinFont(font.Name, font.Height, font.Style, font.CharSet)).first->second.Get();
 }
 
 Extent GdiTextPainter::Measure(const MenuFont& font, std::wstring_view text, uint32_t flags)
