@@ -17,6 +17,7 @@
 
 #include "platform/Application.h"
 #include "platform/Handles.h"
+#include "tests/support/Pump.h"
 #include "tools/skinview/SkinViewForm.h"
 
 namespace ventro::skinview::testing {
@@ -27,15 +28,7 @@ inline std::vector<uint8_t> FileBytes(const std::filesystem::path& path)
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// Pumps the application's dispatch for about `ms` milliseconds.
-inline void Pump(DWORD ms)
-{
-    const DWORD end = GetTickCount() + ms;
-    do {
-        Application().ProcessMessages();
-        Sleep(1);
-    } while (int32_t(end - GetTickCount()) > 0);
-}
+using ventro::test::Pump;
 
 inline Rect WindowRect(HWND wnd)
 {
