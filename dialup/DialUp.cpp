@@ -156,9 +156,11 @@ TDialUp::TDialUp(TComponent* owner)
 TDialUp::TDialUp(TComponent* owner, const std::wstring& libraryName)
     : TComponent(owner)
     , m_langStrList(DefaultLangStrList())
-    , m_window([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-        return HandleMessage(message, wParam, lParam, result);
-    })
+    , m_window(
+          [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+              return HandleMessage(message, wParam, lParam, result);
+          },
+          MessageWindow::Reach::MessagesOnly)
 {
     Bind(libraryName);
 }

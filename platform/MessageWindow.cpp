@@ -3,21 +3,22 @@
 
 namespace ventro {
 
-MessageWindow::MessageWindow(Handler handler)
+MessageWindow::MessageWindow(Handler handler, Reach reach)
     : TCustomWindow(nullptr)
     , m_handler(std::move(handler))
+    , m_reach(reach)
 {
     CreateHandle();
 }
 
 void MessageWindow::CreateParams(TCreateParams& params)
 {
-    // A real (hidden) top-level window rather than a message-only one, so that
-    // broadcasts such as the taskbar's re-creation message reach it.
     params.ClassName = L"VentroMessageWindow";
     params.ClassStyle = 0;
     params.Style = WS_POPUP;
     params.ExStyle = WS_EX_TOOLWINDOW;
+    if (m_reach == Reach::MessagesOnly)
+        params.Parent = HWND_MESSAGE;
     params.X = params.Y = params.Width = params.Height = 0;
 }
 

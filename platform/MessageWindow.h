@@ -1,5 +1,5 @@
-// A hidden top-level window whose messages go to a handler: the receiving end
-// for posted hand-overs from other threads and tray notifications.
+// A hidden window whose messages go to a handler: the receiving end for posted
+// hand-overs from other threads and tray notifications.
 #pragma once
 #include <windows.h>
 
@@ -15,7 +15,12 @@ public:
     // false lets the platform's default procedure answer.
     using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
-    explicit MessageWindow(Handler handler);
+    // A top-level window hears broadcasts (such as the taskbar's re-creation
+    // message); a message-only one hears only what is sent or posted to it,
+    // and costs the platform far less to make.
+    enum class Reach { Broadcasts, MessagesOnly };
+
+    explicit MessageWindow(Handler handler, Reach reach = Reach::Broadcasts);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -23,6 +28,7 @@ protected:
 
 private:
     Handler m_handler;
+    Reach m_reach;
 };
 
 } // namespace ventro

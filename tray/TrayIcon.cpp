@@ -46,7 +46,7 @@ TTrayIcon::TTrayIcon(TComponent* owner)
     : TComponent(owner)
 {
     m_animateTimer = new TTimer(this);
-    m_currentIcon = ApplicationIconCopy();
+    WantApplicationIcon();
 
     OnAnimate = [this](TComponent*) { NextIcon(); };
     m_animateTimer->SetEnabled(false);
@@ -56,12 +56,7 @@ TTrayIcon::TTrayIcon(TComponent* owner)
     // The first-version record: the tooltip of 64 bytes is all this icon uses,
     // and every shell accepts that size.
     m_iconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    m_window = std::make_unique<MessageWindow>([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-        return TrayWndProc(message, wParam, lParam, result);
-    });
-    m_iconData.hWnd = m_window->Handle();
     m_iconData.uID = NextIconId();
-    m_iconData.hIcon = m_currentIcon.Get();
     m_iconData.uFlags = NIF_MESSAGE | NIF_ICON;
     m_iconData.uCallbackMessage = CallbackMessage;
     UpdateIcon();
@@ -69,10 +64,22 @@ TTrayIcon::TTrayIcon(TComponent* owner)
 
 TTrayIcon::~TTrayIcon()
 {
-    ShellNotifyIcon(NIM_DELETE, &m_iconData);
+    if (m_window)
+        ShellNotifyIcon(NIM_DELETE, &m_iconData);
     RemoveHook();
     m_window.reset();
     m_animateTimer->OnTimer = nullptr;
+}
+
+HWND TTrayIcon::Handle()
+{
+    if (!m_window) {
+        m_window = std::make_unique<MessageWindow>([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+            return TrayWndProc(message, wParam, lParam, result);
+        });
+        m_iconData.hWnd = m_window->Handle();
+    }
+    return m_iconData.hWnd;
 }
 
 void TTrayIcon::Loaded()
@@ -80,11 +87,13 @@ void TTrayIcon::Loaded()
     TComponent::Loaded();
     if (!m_icons) {
         m_animate = false;
-        m_currentIcon = ApplicationIconCopy();
+        WantApplicationIcon();
     } else {
         m_animateTimer->SetEnabled(m_animate);
-        if (HICON icon = m_icons->Icon(m_iconIndex))
+        if (HICON icon = m_icons->Icon(m_iconIndex)) {
             m_currentIcon = CopyOf(icon);
+            m_applicationIconDue = false;
+        }
     }
     UpdateIcon();
 }
@@ -107,6 +116,8 @@ void TTrayIcon::SetVisible(bool visible)
 {
     m_visible = visible;
     if (visible) {
+        Handle();
+        EnsureIcon();
         if (!ShellNotifyIcon(NIM_ADD, &m_iconData))
             throw EOutOfResources("Cannot Create System Shell Notification Icon");
         SetHide(true);
@@ -176,11 +187,40 @@ void TTrayIcon::SetAnimate(bool animate)
         m_animateTimer->SetEnabled(animate);
 }
 
+void TTrayIcon::WantApplicationIcon()
+{
+    m_currentIcon.Reset();
+    m_applicationIconDue = true;
+}
+
+void TTrayIcon::EnsureIcon()
+{
+    if (m_applicationIconDue) {
+        m_applicationIconDue = false;
+        m_currentIcon = ApplicationIconCopy();
+    }
+    m_iconData.hIcon = m_currentIcon.Get();
+}
+
+HICON TTrayIcon::CurrentIcon()
+{
+    EnsureIcon();
+    return m_currentIcon.Get();
+}
+
+const NOTIFYICONDATAA& TTrayIcon::IconData()
+{
+    EnsureIcon();
+    return m_iconData;
+}
+
 void TTrayIcon::UpdateIcon()
 {
     m_iconData.hIcon = m_currentIcon.Get();
-    if (m_visible)
+    if (m_visible) {
+        EnsureIcon();
         ShellNotifyIcon(NIM_MODIFY, &m_iconData);
+    }
 }
 
 void TTrayIcon::SetIconFromIndex(int index)
@@ -188,8 +228,10 @@ void TTrayIcon::SetIconFromIndex(int index)
     m_iconIndex = index;
     // An index outside the list keeps the icon shown.
     if (m_icons)
-        if (HICON icon = m_icons->Icon(index))
+        if (HICON icon = m_icons->Icon(index)) {
             m_currentIcon = CopyOf(icon);
+            m_applicationIconDue = false;
+        }
     UpdateIcon();
 }
 
@@ -201,7 +243,7 @@ void TTrayIcon::NextIcon()
 
 void TTrayIcon::UseApplicationIcon()
 {
-    m_currentIcon = ApplicationIconCopy();
+    WantApplicationIcon();
     UpdateIcon();
 }
 

@@ -69,13 +69,17 @@ public:
     void SetAnimateInterval(uint32_t milliseconds) { m_animateTimer->SetInterval(milliseconds); }
     bool Animate() const { return m_animate; }
     void SetAnimate(bool animate);
-    // The hidden window that receives the notification area's messages.
-    HWND Handle() const { return m_window ? m_window->Handle() : nullptr; }
+    // The hidden window that receives the notification area's messages; it is
+    // made when first needed (asked for here, or the icon shown), which keeps
+    // a top-level window off the program's start.
+    HWND Handle();
 
-    // The icon shown, owned by the component.
-    HICON CurrentIcon() const { return m_currentIcon.Get(); }
+    // The icon shown, owned by the component. The application's icon is
+    // copied when first needed: copying an icon is slow on some platforms,
+    // and a hidden tray icon shows nothing.
+    HICON CurrentIcon();
     // The record handed to the notification area.
-    const NOTIFYICONDATAA& IconData() const { return m_iconData; }
+    const NOTIFYICONDATAA& IconData();
     bool TimerRunning() const { return m_animateTimer->Running(); }
 
     TNotifyEvent OnMinimize;
@@ -119,9 +123,13 @@ private:
     void MainWindowHook(UINT message, WPARAM wParam, LPARAM lParam);
     void InstallHook();
     void RemoveHook();
+    void WantApplicationIcon();
+    void EnsureIcon();
 
     NOTIFYICONDATAA m_iconData {};
     IconHandle m_currentIcon;
+    // The shown icon is the application's, not copied yet.
+    bool m_applicationIconDue = false;
     TImageList* m_icons = nullptr;
     TPopupMenu* m_popupMenu = nullptr;
     TTimer* m_animateTimer = nullptr;

@@ -43,7 +43,7 @@ public:
 };
 
 // Whether the notification area holds the icon: only a present icon can be modified.
-bool IconPresent(const TTrayIcon& tray)
+bool IconPresent(TTrayIcon& tray)
 {
     NOTIFYICONDATAA data = tray.IconData();
     return Shell_NotifyIconA(NIM_MODIFY, &data);
@@ -136,8 +136,12 @@ TEST_F(TrayIconTest, StartsHiddenWithTheFirstVersionRecordAndItsOwnIdentifier)
 
     const NOTIFYICONDATAA& data = m_tray->IconData();
     EXPECT_EQ(data.cbSize, DWORD(NOTIFYICONDATAA_V1_SIZE));
-    EXPECT_EQ(data.hWnd, m_tray->Handle());
-    EXPECT_TRUE(IsWindow(m_tray->Handle()));
+    // Its hidden window is made when first needed, and then named in the record.
+    EXPECT_EQ(data.hWnd, nullptr);
+    HWND wnd = m_tray->Handle();
+    EXPECT_TRUE(IsWindow(wnd));
+    EXPECT_EQ(data.hWnd, wnd);
+    EXPECT_EQ(m_tray->Handle(), wnd);
     EXPECT_EQ(data.uFlags, UINT(NIF_MESSAGE | NIF_ICON));
     EXPECT_EQ(data.uCallbackMessage, 0x401u);
     EXPECT_NE(data.hIcon, nullptr);
