@@ -22,6 +22,7 @@ namespace ventro {
 
 namespace {
 const TFontDesc SimSun13 { L"宋体", -13, ANSI_CHARSET, false, ClWindowText };
+const TFontDesc NSimSun13 { L"新宋体", -13, ANSI_CHARSET, false, ClWindowText };
 const wchar_t* const Section = L"Main";
 
 std::span<const uint8_t> ResourceBytes(int id)
@@ -127,27 +128,23 @@ TForm1::TForm1(TComponent* owner)
     lxCompressedStoredSkin1->SetCompressedData(std::vector<uint8_t>(skin.begin(), skin.end()));
 
     // Created in tab order, so the dialog manager's Tab follows it.
-    GroupBox1 = new TGroupBox(this, { nullptr, ids::GroupBox1, { 0, 223, 251, 317 }, L"日志" });
-    GroupBox1->SetFont(SimSun13);
+    GroupBox1 = new TGroupBox(this, { nullptr, ids::GroupBox1, { 0, 223, 251, 317 }, L"日志", SimSun13 });
     Memo1 = new TMemo(this, { GroupBox1->Handle(), ids::Memo1, { 2, 15, 2 + 247, 15 + 77 }, L"" });
 
     GroupBox2 = new TGroupBox(this, { nullptr, ids::GroupBox2, { 0, 80, 251, 220 }, L"" });
     HWND box = GroupBox2->Handle();
-    Edit2 = new TEdit(this, { box, ids::Edit2, { 48, 12, 48 + 185, 12 + 21 }, L"" });
-    Edit3 = new TEdit(this, { box, ids::Edit3, { 48, 36, 48 + 185, 36 + 21 }, L"" });
+    Edit2 = new TEdit(this, { box, ids::Edit2, { 48, 12, 48 + 185, 12 + 21 }, L"", SimSun13 });
+    Edit3 = new TEdit(this, { box, ids::Edit3, { 48, 36, 48 + 185, 36 + 21 }, L"", SimSun13 });
     Edit3->SetPasswordChar(L'*');
     ComboBox1 = new TComboBox(this, { box, ids::ComboBox1, { 48, 60, 48 + 185, 60 + 21 }, L"" }, 13);
-    CheckBox1 = new TCheckBox(this, { box, ids::CheckBox1, { 48, 88, 48 + 113, 88 + 17 }, L"记住帐号密码" });
-    CheckBox2 = new TCheckBox(this, { box, ids::CheckBox2, { 152, 88, 152 + 89, 88 + 17 }, L"自动重拨" });
-    BitBtn1 = new TButton(this, { box, ids::BitBtn1, { 8, 110, 8 + 75, 110 + 25 }, L"拨 号(&L)" });
-    BitBtn2 = new TButton(this, { box, ids::BitBtn2, { 88, 110, 88 + 75, 110 + 25 }, L"断 开(&D)" });
+    CheckBox1 = new TCheckBox(this, { box, ids::CheckBox1, { 48, 88, 48 + 113, 88 + 17 }, L"记住帐号密码", SimSun13 });
+    CheckBox2 = new TCheckBox(this, { box, ids::CheckBox2, { 152, 88, 152 + 89, 88 + 17 }, L"自动重拨", SimSun13 });
+    BitBtn1 = new TButton(this, { box, ids::BitBtn1, { 8, 110, 8 + 75, 110 + 25 }, L"拨 号(&L)", SimSun13 });
+    BitBtn2 = new TButton(this, { box, ids::BitBtn2, { 88, 110, 88 + 75, 110 + 25 }, L"断 开(&D)", NSimSun13 });
     BitBtn3 = new TButton(this, { box, ids::BitBtn3, { 168, 110, 168 + 75, 110 + 25 }, L"设  置..." });
-    Label1 = new TLabel(this, { box, ids::Label1, { 16, 16, 16 + 33, 16 + 13 }, L"帐号:" });
-    Label2 = new TLabel(this, { box, ids::Label2, { 16, 36, 16 + 33, 36 + 13 }, L"密码:" });
-    Label3 = new TLabel(this, { box, ids::Label3, { 16, 60, 16 + 33, 60 + 13 }, L"连接:" });
-    for (TWinControl* c : std::initializer_list<TWinControl*> { Label1, Label2, Label3, Edit2, Edit3, CheckBox1, CheckBox2, BitBtn1 })
-        c->SetFont(SimSun13);
-    BitBtn2->SetFont({ L"新宋体", -13, ANSI_CHARSET, false, ClWindowText });
+    Label1 = new TLabel(this, { box, ids::Label1, { 16, 16, 16 + 33, 16 + 13 }, L"帐号:", SimSun13 });
+    Label2 = new TLabel(this, { box, ids::Label2, { 16, 36, 16 + 33, 36 + 13 }, L"密码:", SimSun13 });
+    Label3 = new TLabel(this, { box, ids::Label3, { 16, 60, 16 + 33, 60 + 13 }, L"连接:", SimSun13 });
 
     Image1 = new TImage(this, { nullptr, ids::Image1, { 0, 0, 251, 80 }, L"" });
     Image1->SetPicture(LoadBanner());

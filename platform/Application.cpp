@@ -175,6 +175,23 @@ void TApplication::SetIcon(HICON icon, HICON smallIcon)
 {
     m_icon = icon;
     m_smallIcon = smallIcon ? smallIcon : icon;
+    HWND wnd = Handle();
+    if (!wnd)
+        return;
+    if (IsWindowVisible(wnd)) {
+        SendIcons();
+    } else if (!m_iconsPending) {
+        // Handing a window an icon costs the platform more than painting a
+        // control (it copies the icon for the window manager); nothing shows
+        // a hidden window's icon, so this waits until the first paint is done.
+        m_iconsPending = true;
+        RunWhenIdle([this] { SendIcons(); });
+    }
+}
+
+void TApplication::SendIcons()
+{
+    m_iconsPending = false;
     if (HWND wnd = Handle()) {
         SendMessageW(wnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
         SendMessageW(wnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));

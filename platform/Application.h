@@ -59,7 +59,8 @@ public:
     void SetTitle(std::wstring title);
     HICON Icon() const { return m_icon; }
     // The program's icon, borrowed: the application window shows it in the
-    // taskbar and in Alt+Tab; the tray icon copies it.
+    // taskbar and in Alt+Tab; the tray icon copies it. A hidden application
+    // window is handed the icons when the program next waits for input.
     void SetIcon(HICON icon, HICON smallIcon = nullptr);
 
     TCustomForm* MainForm() const { return m_mainForm; }
@@ -141,12 +142,14 @@ private:
     LRESULT AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool IsFormWindow(HWND wnd) const;
     void RunIdleActions();
+    void SendIcons();
 
     std::unique_ptr<TApplicationWindow> m_window;
     std::unique_ptr<TTimerWindow> m_timers;
     std::wstring m_title;
     HICON m_icon = nullptr;
     HICON m_smallIcon = nullptr;
+    bool m_iconsPending = false;
     TCustomForm* m_mainForm = nullptr;
     TCustomForm* m_activeForm = nullptr;
     std::vector<TCustomForm*> m_forms;

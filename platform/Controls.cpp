@@ -33,6 +33,10 @@ TWinControl::TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, D
     m_subclass = TSubclass(m_wnd, [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
         return OnMessage(message, wParam, lParam);
     });
+    if (params.Font) {
+        m_ownFontDesc = params.Font;
+        m_ownFont = CreateFontFrom(*params.Font);
+    }
     ApplyFont(false);
 }
 
@@ -153,6 +157,17 @@ bool TWinControl::RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
+namespace {
+// Whether the window has a frame, an edge or a scroll bar around its client area.
+bool HasNonClientArea(HWND wnd)
+{
+    RECT window, client;
+    if (!GetWindowRect(wnd, &window) || !GetClientRect(wnd, &client))
+        return true;
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+}
+
 LRESULT TWinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
@@ -175,6 +190,10 @@ LRESULT TWinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     } else if (message == WM_NCDESTROY) {
         RemovePropW(wnd, ControlProperty);
         m_wnd = nullptr;
+    } else if (message == WM_NCPAINT && !HasNonClientArea(wnd)) {
+        // Nothing to draw: the platform would still fetch a device context
+        // for the frame, which costs as much as painting a small control.
+        return 0;
     }
     return CallPreviousProc(wnd, message, wParam, lParam);
 }
@@ -285,9 +304,9 @@ TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
     : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, WithDroppedList(params, itemHeight))
     , m_itemHeight(itemHeight)
 {
-    SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
-    // Some platforms take the list's item height only for owner-drawn lists
-    // through the combo box; the list itself takes it from anyone.
+    // Told to the list itself: a combo box passes the list's item height on
+    // only when owner-drawn, and some platforms lay the whole control out
+    // again when asked through it (moving the dropped list, a window of its own).
     COMBOBOXINFO info { sizeof(info) };
     if (GetComboBoxInfo(Handle(), &info) && info.hwndList)
         SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, LPARAM(itemHeight));

@@ -30,6 +30,8 @@ public:
         int Id = 0;
         Rect Bounds;            // left, top, right, bottom relative to the parent
         std::wstring Text;
+        // The control's own font from the start; none: its parent's.
+        std::optional<TFontDesc> Font;
     };
 
     ~TWinControl() override;

@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/Colors.h"
 #include "platform/Controls.h"
 #include "platform/Text.h"
@@ -48,6 +50,8 @@ void TForm::CreateParams(TCreateParams& params)
 
 void TForm::HandleCreated()
 {
+    // A new window: an icon still waiting was meant for the one before.
+    m_iconPending = false;
     if (m_icon)
         SetIcon(m_icon);
 }
@@ -116,9 +120,43 @@ void TForm::ApplyStyle()
 
 void TForm::FrameChanged()
 {
-    if (Handle())
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    HWND wnd = Handle();
+    if (!wnd)
+        return;
+    // A hidden window's frame is measured again with its next move, size or
+    // show: each measurement of a top-level window costs the platform about
+    // as much as painting a control, and a form being built changes its
+    // frame several times before anyone sees it.
+    if (!IsWindowVisible(wnd)) {
+        m_frameStale = true;
+        return;
+    }
+    m_frameStale = false;
+    SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+UINT TForm::TakeStaleFrame()
+{
+    if (!m_frameStale)
+        return 0;
+    m_frameStale = false;
+    return SWP_FRAMECHANGED;
+}
+
+RECT TForm::ClientRectNow() const
+{
+    RECT r {};
+    HWND wnd = Handle();
+    if (!m_frameStale) {
+        GetClientRect(wnd, &r);
+        return r;
+    }
+    // The frame the window will have: asked of whoever answers WM_NCCALCSIZE.
+    RECT window {};
+    GetWindowRect(wnd, &window);
+    r = window;
+    SendMessageW(wnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&r));
+    return { 0, 0, std::max(0L, r.right - r.left), std::max(0L, r.bottom - r.top) };
 }
 
 void TForm::SetBorderStyle(TBorderStyle style)
@@ -135,7 +173,7 @@ void TForm::SetBorderIcons(TBorderIcons icons)
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
-    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | TakeStaleFrame());
 }
 
 Rect TForm::BoundsRect() const
@@ -145,19 +183,8 @@ Rect TForm::BoundsRect() const
     return { r.left, r.top, r.right, r.bottom };
 }
 
-int TForm::ClientWidth() const
-{
-    RECT r {};
-    GetClientRect(Handle(), &r);
-    return r.right;
-}
-
-int TForm::ClientHeight() const
-{
-    RECT r {};
-    GetClientRect(Handle(), &r);
-    return r.bottom;
-}
+int TForm::ClientWidth() const { return ClientRectNow().right; }
+int TForm::ClientHeight() const { return ClientRectNow().bottom; }
 
 TWindowState TForm::WindowState() const
 {
@@ -176,14 +203,15 @@ void TForm::SetClientSize(int width, int height)
     // The frame is whatever answers WM_NCCALCSIZE now. A frame whose size
     // depends on the window's size gets a second measurement.
     for (int round = 0; round < 2; ++round) {
-        RECT window, client;
+        RECT window;
         GetWindowRect(wnd, &window);
-        GetClientRect(wnd, &client);
-        if (client.right == width && client.bottom == height)
+        RECT client = ClientRectNow();
+        if (client.right == width && client.bottom == height && !m_frameStale)
             return;
         int frameX = (window.right - window.left) - client.right;
         int frameY = (window.bottom - window.top) - client.bottom;
-        SetWindowPos(wnd, nullptr, 0, 0, width + frameX, height + frameY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(wnd, nullptr, 0, 0, width + frameX, height + frameY,
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | TakeStaleFrame());
     }
 }
 
@@ -208,8 +236,26 @@ void TForm::SetFont(const TFontDesc& font)
 void TForm::SetIcon(HICON icon)
 {
     m_icon = icon;
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    HWND wnd = Handle();
+    if (!wnd)
+        return;
+    if (IsWindowVisible(wnd)) {
+        SendIcon();
+    } else if (!m_iconPending) {
+        // As the application's icons: off the way to the first paint.
+        m_iconPending = true;
+        Application().RunWhenIdle([wnd] {
+            if (auto* form = dynamic_cast<TForm*>(TCustomWindow::FromHandle(wnd)))
+                form->SendIcon();
+        });
+    }
+}
+
+void TForm::SendIcon()
+{
+    m_iconPending = false;
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
 }
 
 void TForm::CenterOnDesktop()
@@ -220,7 +266,7 @@ void TForm::CenterOnDesktop()
     int height = r.bottom - r.top;
     int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | TakeStaleFrame());
 }
 
 void TForm::Show()
@@ -337,6 +383,13 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (TWinControl::RouteParentMessage(message, wParam, lParam, result))
         return result;
     switch (message) {
+    case WM_WINDOWPOSCHANGING: {
+        // A frame changed while hidden is measured as the window shows.
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (pos->flags & SWP_SHOWWINDOW)
+            pos->flags |= TakeStaleFrame();
+        break;
+    }
     case WM_ERASEBKGND: {
         RECT r;
         GetClientRect(Handle(), &r);

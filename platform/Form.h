@@ -62,7 +62,8 @@ public:
     int ClientWidth() const;
     int ClientHeight() const;
     TWindowState WindowState() const;
-    // Asks the frame to be measured again (WM_NCCALCSIZE) and redrawn.
+    // Asks the frame to be measured again (WM_NCCALCSIZE) and redrawn; a
+    // hidden window's at its next move, size or show.
     void FrameChanged();
     void SetColor(Color color);
     Color GetColor() const { return m_color; }
@@ -70,6 +71,8 @@ public:
     void SetFont(const TFontDesc& font);
     const TFontDesc& Font() const { return m_fontDesc; }
     HFONT FontHandleOf() const { return m_font.Get(); }
+    // The window's icon, borrowed. A hidden window is handed it when the
+    // program next waits for input; Icon() tells it at once.
     void SetIcon(HICON icon);
     HICON Icon() const { return m_icon; }
 
@@ -106,6 +109,12 @@ protected:
 
 private:
     void ApplyStyle();
+    void SendIcon();
+    // SWP_FRAMECHANGED when a frame change waits, which it then no longer does.
+    UINT TakeStaleFrame();
+    // The client rectangle under the frame the window has, or will have once
+    // a waiting frame change is measured.
+    RECT ClientRectNow() const;
     void CenterOnDesktop();
     DWORD Style() const;
     DWORD ExStyle() const;
@@ -118,6 +127,8 @@ private:
     TFontDesc m_fontDesc;
     FontHandle m_font;
     HICON m_icon = nullptr;
+    bool m_iconPending = false;
+    bool m_frameStale = false;
     HWND m_focus = nullptr;
     bool m_modal = false;
     bool m_shownOnce = false;

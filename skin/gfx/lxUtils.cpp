@@ -140,7 +140,9 @@ void DrawGlyphCell(HDC dc, int32_t x, int32_t y, int32_t cell, int32_t count, HB
     if (IsEmptyRect(r))
         return;
     Color key = pixels.View().PixelAt(r.Left, r.Bottom - 1);
-    TransparentBlt(dc, x, y, r.Width(), r.Height(), pixels.DC(), r.Left, r.Top, r.Width(), r.Height(), key);
+    // The graphics library's own entry: the image library's TransparentBlt
+    // only passes on to it, and importing that library costs start-up time.
+    GdiTransparentBlt(dc, x, y, r.Width(), r.Height(), pixels.DC(), r.Left, r.Top, r.Width(), r.Height(), key);
 }
 
 uint32_t PlatformVersion() { return uint32_t(GetVersion() & 0xFFFF); }

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
 #include "platform/Application.h"
+#include "tests/support/Pump.h"
 
 using namespace ventro;
 
@@ -274,6 +275,10 @@ TEST_F(MainWindowState, TheApplicationWindowCarriesTheProgramsIcon)
     ASSERT_TRUE(icons.Small);
     ApplyProgramIcons(Application(), icons);
     HWND wnd = Application().Handle();
+    EXPECT_EQ(Application().Icon(), icons.Big.Get());
+    // The hidden window is handed its icons once the program waits for input.
+    if (!IsWindowVisible(wnd))
+        test::PumpUntilIdle();
     // What the taskbar entry and Alt+Tab show.
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0)), icons.Big.Get());
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0)), icons.Small.Get());

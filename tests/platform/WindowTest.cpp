@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,12 @@
 #include "platform/Controls.h"
 #include "platform/CustomWindow.h"
 #include "platform/Form.h"
+#include "platform/MessageWindow.h"
 #include "platform/Release.h"
 #include "platform/Subclass.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
+#include "tests/support/Pump.h"
 
 using namespace ventro;
 
@@ -268,6 +271,42 @@ TEST_F(WindowTest, ClientSizeHoldsUnderAFrameOfATakeoversOwn)
     EXPECT_EQ(Form->ClientHeight(), 100);
 }
 
+TEST_F(WindowTest, AHiddenFormsNewFrameIsMeasuredWhenItShows)
+{
+    Form->SetClientSize(200, 100);
+    int measured = 0;
+    TSubclass frame = Form->TakeOver([&](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_NCCALCSIZE) {
+            if (wParam)
+                ++measured;
+            RECT& r = *reinterpret_cast<RECT*>(lParam);
+            InflateRect(&r, -5, -5);
+            return 0;
+        }
+        return CallPreviousProc(wnd, message, wParam, lParam);
+    });
+    Rect before = Form->BoundsRect();
+    Form->FrameChanged();
+    Form->FrameChanged();
+    // Not measured yet, but the form already tells the client size it will have.
+    EXPECT_EQ(measured, 0);
+    EXPECT_EQ(Form->ClientWidth(), before.Width() - 10);
+    EXPECT_EQ(Form->ClientHeight(), before.Height() - 10);
+    Form->Show();
+    EXPECT_EQ(measured, 1) << "two changes of a hidden frame, one measurement";
+    RECT client;
+    GetClientRect(Form->Handle(), &client);
+    EXPECT_EQ(client.right, before.Width() - 10);
+    EXPECT_EQ(client.bottom, before.Height() - 10);
+    EXPECT_EQ(Form->BoundsRect().Width(), before.Width());
+    // A visible form's frame is measured at once.
+    frame.Reset();
+    Form->FrameChanged();
+    GetClientRect(Form->Handle(), &client);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 100);
+}
+
 TEST_F(WindowTest, AFilterSeesEscapeBeforeTheDialogManager)
 {
     Form->Show();
@@ -421,6 +460,51 @@ TEST_F(WindowTest, AnEnabledTimerRunsFromItsConstructionOnOneSharedWindow)
         if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId())
             ++windows;
     EXPECT_EQ(windows, 1);
+}
+
+TEST_F(WindowTest, AHiddenFormGetsItsIconWhenTheProgramWaitsAVisibleOneAtOnce)
+{
+    auto iconOf = [&](WPARAM which) { return reinterpret_cast<HICON>(SendMessageW(Form->Handle(), WM_GETICON, which, 0)); };
+    HICON first = LoadIconW(nullptr, IDI_APPLICATION);
+    HICON second = LoadIconW(nullptr, IDI_INFORMATION);
+    Form->SetIcon(first);
+    EXPECT_EQ(Form->Icon(), first);
+    EXPECT_EQ(iconOf(ICON_SMALL), nullptr) << "the hidden window was handed its icon before the first paint";
+    // A second change while hidden: the window gets the newest icon, once.
+    Form->SetIcon(second);
+    test::PumpUntilIdle();
+    EXPECT_EQ(iconOf(ICON_SMALL), second);
+    EXPECT_EQ(iconOf(ICON_BIG), second);
+
+    Form->Show();
+    Form->SetIcon(first);
+    EXPECT_EQ(iconOf(ICON_SMALL), first);
+    EXPECT_EQ(iconOf(ICON_BIG), first);
+}
+
+TEST_F(WindowTest, AMessageOnlyWindowHearsWhatIsPostedButNoBroadcast)
+{
+    std::vector<UINT> heard;
+    const UINT probe = RegisterWindowMessageW(L"VentroTestBroadcast");
+    auto handler = [&](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message == probe || message == WM_APP) {
+            heard.push_back(message);
+            result = 0;
+            return true;
+        }
+        return false;
+    };
+    MessageWindow quiet(handler, MessageWindow::Reach::MessagesOnly);
+    MessageWindow listening(handler);
+    EXPECT_NE(GetAncestor(quiet.Handle(), GA_PARENT), GetDesktopWindow());
+    EXPECT_EQ(GetAncestor(listening.Handle(), GA_PARENT), GetDesktopWindow());
+    EXPECT_FALSE(IsWindowVisible(quiet.Handle()));
+    PostMessageW(quiet.Handle(), WM_APP, 0, 0);
+    SendMessageTimeoutW(HWND_BROADCAST, probe, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
+    WaitProcessingMessages(50);
+    // The posted message reached the message-only window; the broadcast only the top-level one.
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), probe), 1);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), UINT(WM_APP)), 1);
 }
 
 namespace {

@@ -19,4 +19,18 @@ inline void Pump(DWORD ms)
     } while (int32_t(end - GetTickCount()) > 0);
 }
 
+// Runs the dispatch until the program has waited for input once, so that the
+// actions waiting for that moment have run.
+inline void PumpUntilIdle()
+{
+    bool idle = false;
+    Application().RunWhenIdle([&idle] {
+        idle = true;
+        // The loop would wait after this: a message for it to find.
+        PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+    });
+    while (!idle && Application().HandleMessage()) {
+    }
+}
+
 } // namespace ventro::test
