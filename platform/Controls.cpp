@@ -1,8 +1,10 @@
 // Standard controls as components: each keeps its system class, takes part in
-// its window's subclass chain, and is found through a window property.
+// its window's subclass chain, and is found through a table of its thread.
 #include "platform/Controls.h"
 
 #include <windowsx.h>
+
+#include <unordered_map>
 
 #include "platform/Application.h"
 #include "platform/Colors.h"
@@ -14,8 +16,10 @@ namespace ventro {
 
 namespace {
 constexpr UINT WM_VENTRO_EXIT = WM_APP + 0x101;
-// The property that leads from a control's window to its object.
-constexpr const wchar_t* ControlProperty = L"VentroControl";
+// From a control's window to its object. Not a window property: on some
+// platforms each property lookup is a round trip to a server, and the parent
+// looks its controls up for every colour and command message.
+thread_local std::unordered_map<HWND, TWinControl*> t_controls;
 }
 
 TWinControl::TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, DWORD exStyle, const Params& params)
@@ -29,7 +33,7 @@ TWinControl::TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, D
         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.Id)), GetModuleHandleW(nullptr), nullptr);
     if (!m_wnd)
         return;
-    SetPropW(m_wnd, ControlProperty, reinterpret_cast<HANDLE>(this));
+    t_controls[m_wnd] = this;
     m_subclass = TSubclass(m_wnd, [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
         return OnMessage(message, wParam, lParam);
     });
@@ -44,7 +48,7 @@ TWinControl::~TWinControl()
 {
     m_subclass.Reset();
     if (m_wnd) {
-        RemovePropW(m_wnd, ControlProperty);
+        t_controls.erase(m_wnd);
         if (m_form)
             m_form->ForgetControl(m_wnd);
         if (IsWindow(m_wnd))
@@ -56,7 +60,8 @@ TWinControl* TWinControl::FromHandle(HWND wnd)
 {
     if (!wnd || GetWindowThreadProcessId(wnd, nullptr) != GetCurrentThreadId())
         return nullptr;
-    return static_cast<TWinControl*>(GetPropW(wnd, ControlProperty));
+    auto it = t_controls.find(wnd);
+    return it == t_controls.end() ? nullptr : it->second;
 }
 
 TWinControl* TWinControl::ParentControl() const
@@ -188,7 +193,7 @@ LRESULT TWinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         });
         return 0;
     } else if (message == WM_NCDESTROY) {
-        RemovePropW(wnd, ControlProperty);
+        t_controls.erase(wnd);
         m_wnd = nullptr;
     } else if (message == WM_NCPAINT && !HasNonClientArea(wnd)) {
         // Nothing to draw: the platform would still fetch a device context

@@ -1,5 +1,7 @@
-// The window-procedure chain: one record per window, found through a window
-// property, holding the window's own procedure and the links above it.
+// The window-procedure chain: one record per window, found through a table
+// of the window's thread, holding the window's own procedure and the links
+// above it. (Not a window property: on some platforms every property lookup
+// is a round trip to a server, and the chain is looked up for every message.)
 //
 // A link removed while a message of its window runs is only marked, so that
 // every running message keeps a valid place in the chain; marked links are
@@ -9,6 +11,7 @@
 #include "platform/WindowChain.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace ventro {
@@ -40,13 +43,14 @@ struct Frame {
 
 thread_local std::vector<Frame> t_frames;
 
-ATOM ChainAtom()
-{
-    static const ATOM atom = GlobalAddAtomW(L"VentroWindowChain");
-    return atom;
-}
+// Chains only ever join windows of the thread that makes them.
+thread_local std::unordered_map<HWND, Chain*> t_chains;
 
-Chain* ChainOf(HWND wnd) { return static_cast<Chain*>(GetPropW(wnd, MAKEINTATOM(ChainAtom()))); }
+Chain* ChainOf(HWND wnd)
+{
+    auto it = t_chains.find(wnd);
+    return it == t_chains.end() ? nullptr : it->second;
+}
 
 LRESULT CALLBACK ChainWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -60,11 +64,9 @@ void Leave(HWND wnd, Chain* chain)
     bool alive = IsWindow(wnd) != FALSE;
     if (alive && !chain->Destroyed && !OursOnTop(wnd))
         return;
-    if (alive) {
-        if (OursOnTop(wnd))
-            SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chain->Own));
-        RemovePropW(wnd, MAKEINTATOM(ChainAtom()));
-    }
+    if (alive && OursOnTop(wnd))
+        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chain->Own));
+    t_chains.erase(wnd);
     delete chain;
 }
 
@@ -121,14 +123,11 @@ bool AddToChain(HWND wnd, ChainProc proc, UINT_PTR id, DWORD_PTR data)
     Chain* chain = ChainOf(wnd);
     if (!chain) {
         chain = new Chain;
-        if (!SetPropW(wnd, MAKEINTATOM(ChainAtom()), chain)) {
-            delete chain;
-            return false;
-        }
+        t_chains[wnd] = chain;
         chain->Own = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChainWndProc)));
         if (!chain->Own) {
-            RemovePropW(wnd, MAKEINTATOM(ChainAtom()));
+            t_chains.erase(wnd);
             delete chain;
             return false;
         }
