@@ -450,6 +450,13 @@ void TApplication::Guard(const std::function<void()>& action)
 LRESULT TApplication::AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_NCPAINT:
+        // The window has no size: painting its frame would only make the
+        // platform fetch a device context and realize the caption font.
+        return 0;
+    case WM_NCACTIVATE:
+        // The activation state changes; -1 asks for no repaint.
+        return DefWindowProcW(wnd, message, wParam, -1);
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
         case SC_MINIMIZE:
