@@ -270,6 +270,20 @@ TEST_F(FrameTest, TheCloseButtonEndsTheProgramCleanly)
     EXPECT_EQ(app->ExitCode(), 0u);
 }
 
+TEST_F(FrameTest, PicturesOfTheBannerAndTheLabels)
+{
+    StartAndFocus();
+    MoveTo(5, 5);
+    std::this_thread::sleep_for(400ms);
+    RECT client = ClientOnScreen();
+    // The banner, and the strip left of the edit boxes that holds the labels
+    // (the caret of the focused edit box stays out of the picture).
+    RECT banner { client.left, client.top, client.left + 251, client.top + 80 };
+    RECT labels { client.left, client.top + 80, client.left + 48, client.top + 160 };
+    ExpectGolden("main_banner", CaptureScreen(banner, {}));
+    ExpectGolden("main_labels", CaptureScreen(labels, {}));
+}
+
 TEST_F(FrameTest, PicturesOfTheFrameActiveInactiveRolledUpAndWithTheSystemMenu)
 {
     StartAndFocus();
