@@ -26,17 +26,15 @@ TForm2::TForm2(TComponent* owner)
     SetBounds(380, 148, 211, 153);
 
     // Created in tab order, so the dialog manager's Tab follows it.
-    CheckBox1 = new TCheckBox(this, { nullptr, ids::SettingsCheckBox1, { 24, 16, 24 + 161, 16 + 17 }, L"拨号成功后清空IE缓存" });
-    CheckBox2 = new TCheckBox(this, { nullptr, ids::SettingsCheckBox2, { 24, 38, 24 + 161, 38 + 17 }, L"拨号成功后清空COOKIE" });
-    CheckBox3 = new TCheckBox(this, { nullptr, ids::SettingsCheckBox3, { 48, 0, 48 + 129, 0 + 17 }, L"相同IP时重新拨号" });
+    CheckBox1 = new TCheckBox(this, { nullptr, ids::SettingsCheckBox1, { 24, 16, 24 + 161, 16 + 17 }, L"拨号成功后清空IE缓存", SimSun13 });
+    CheckBox2 = new TCheckBox(this, { nullptr, ids::SettingsCheckBox2, { 24, 38, 24 + 161, 38 + 17 }, L"拨号成功后清空COOKIE", SimSun13 });
+    CheckBox3 = new TCheckBox(this, { nullptr, ids::SettingsCheckBox3, { 48, 0, 48 + 129, 0 + 17 }, L"相同IP时重新拨号", SimSun13 });
     CheckBox3->SetVisible(false);
     Edit1 = new TEdit(this, { nullptr, ids::SettingsEdit1, { 24, 59, 24 + 25, 59 + 16 }, L"" });
     BitBtn1 = new TButton(this, { nullptr, ids::SettingsBitBtn1, { 56, 99, 56 + 75, 99 + 25 }, L"保存设置" });
-    Label4 = new TLabel(this, { nullptr, ids::SettingsLabel4, { 53, 61, 53 + 105, 61 + 13 }, L"分钟后自动重拨" });
-    Label1 = new TLabel(this, { nullptr, ids::SettingsLabel1, { 25, 81, 25 + 140, 81 + 14 }, L"Ctrl+Alt+Z快捷拨号" });
-    Label1->SetFont({ L"宋体", -14, GB2312_CHARSET, true, ClRed });
-    for (TWinControl* c : std::initializer_list<TWinControl*> { CheckBox1, CheckBox2, CheckBox3, Label4 })
-        c->SetFont(SimSun13);
+    Label4 = new TLabel(this, { nullptr, ids::SettingsLabel4, { 53, 61, 53 + 105, 61 + 13 }, L"分钟后自动重拨", SimSun13 });
+    Label1 = new TLabel(this, { nullptr, ids::SettingsLabel1, { 25, 81, 25 + 140, 81 + 14 }, L"Ctrl+Alt+Z快捷拨号",
+                                   TFontDesc { L"宋体", -14, GB2312_CHARSET, true, ClRed } });
 
     Edit1->OnKeyPress = [this](wchar_t& key) { Edit1KeyPress(key); };
     Edit1->OnExit = [this] { Edit1Exit(); };

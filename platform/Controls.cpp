@@ -195,6 +195,15 @@ LRESULT TWinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     } else if (message == WM_NCDESTROY) {
         t_controls.erase(wnd);
         m_wnd = nullptr;
+    } else if (message == WM_PAINT && TGraphicControl::AnyOn(wnd)) {
+        // The standard procedure paints into this paint's device context,
+        // then the graphic controls go on top.
+        PaintDC paint(wnd);
+        CallPreviousProc(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(paint.Get()), PRF_CLIENT);
+        TGraphicControl::PaintAll(wnd, paint.Get(), paint.Info().rcPaint);
+        return 0;
+    } else if (TGraphicControl::RouteMouse(wnd, message, wParam, lParam, result)) {
+        return result;
     } else if (message == WM_NCPAINT && !HasNonClientArea(wnd)) {
         // Nothing to draw: the platform would still fetch a device context
         // for the frame, which costs as much as painting a small control.
@@ -203,10 +212,6 @@ LRESULT TWinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return CallPreviousProc(wnd, message, wParam, lParam);
 }
 
-TLabel::TLabel(TForm* form, const Params& params)
-    : TWinControl(form, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, params)
-{
-}
 
 TEdit::TEdit(TForm* form, const Params& params, bool multiLine)
     : TWinControl(form, L"EDIT",
@@ -398,51 +403,234 @@ void TButton::Command(WORD code)
         Click();
 }
 
+// --- Graphic controls.
+
+namespace {
+// The graphic controls of each parent window, bottom first.
+thread_local std::unordered_map<HWND, std::vector<TGraphicControl*>> t_graphics;
+
+RECT ToRECT(const Rect& r) { return { r.Left, r.Top, r.Right, r.Bottom }; }
+
+bool IsClientMouseMessage(UINT message)
+{
+    return message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK;
+}
+}
+
+TGraphicControl::TGraphicControl(TForm* form, const Params& params)
+    : TComponent(form)
+    , m_form(form)
+    , m_parent(params.Parent ? params.Parent : form->Handle())
+    , m_id(params.Id)
+    , m_bounds(params.Bounds)
+    , m_text(params.Text)
+{
+    if (params.Font) {
+        m_ownFontDesc = params.Font;
+        m_ownFont = CreateFontFrom(*params.Font);
+    }
+    t_graphics[m_parent].push_back(this);
+    Invalidate();
+}
+
+TGraphicControl::~TGraphicControl()
+{
+    auto it = t_graphics.find(m_parent);
+    if (it != t_graphics.end()) {
+        std::erase(it->second, this);
+        if (it->second.empty())
+            t_graphics.erase(it);
+    }
+    Invalidate();
+}
+
+void TGraphicControl::SetText(const std::wstring& text)
+{
+    m_text = text;
+    Invalidate();
+}
+
+void TGraphicControl::SetFont(const TFontDesc& font)
+{
+    m_ownFontDesc = font;
+    m_ownFont = CreateFontFrom(font);
+    Invalidate();
+}
+
+const TFontDesc& TGraphicControl::Font() const
+{
+    if (m_ownFontDesc)
+        return *m_ownFontDesc;
+    if (TWinControl* parent = TWinControl::FromHandle(m_parent))
+        return parent->Font();
+    return m_form->Font();
+}
+
+HFONT TGraphicControl::FontHandleOf() const
+{
+    if (m_ownFontDesc)
+        return m_ownFont.Get();
+    if (TWinControl* parent = TWinControl::FromHandle(m_parent))
+        return parent->FontHandleOf();
+    return m_form->FontHandleOf();
+}
+
+void TGraphicControl::SetVisible(bool visible)
+{
+    if (m_visible == visible)
+        return;
+    m_visible = visible;
+    Invalidate();
+}
+
+void TGraphicControl::Invalidate()
+{
+    if (m_parent && IsWindow(m_parent)) {
+        RECT r = ToRECT(m_bounds);
+        InvalidateRect(m_parent, &r, TRUE);
+    }
+}
+
+bool TGraphicControl::MouseMessage(UINT, POINT) { return false; }
+HCURSOR TGraphicControl::Cursor() const { return nullptr; }
+
+bool TGraphicControl::AnyOn(HWND parent) { return t_graphics.contains(parent); }
+
+void TGraphicControl::PaintAll(HWND parent, HDC dc, const RECT& update)
+{
+    auto it = t_graphics.find(parent);
+    if (it == t_graphics.end())
+        return;
+    const int saved = SaveDC(dc);
+    // Child windows lie above graphic controls; a parent that does not clip
+    // them away itself (a group box) has them left out here.
+    if (!(GetWindowLongPtrW(parent, GWL_STYLE) & WS_CLIPCHILDREN))
+        for (const auto& [wnd, control] : t_controls)
+            if (GetParent(wnd) == parent && IsWindowVisible(wnd)) {
+                RECT r;
+                GetWindowRect(wnd, &r);
+                MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+                ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+            }
+    // A copy: painting may add or remove controls.
+    const std::vector<TGraphicControl*> controls = it->second;
+    for (TGraphicControl* control : controls) {
+        RECT r = ToRECT(control->m_bounds), meet;
+        if (!control->m_visible || !IntersectRect(&meet, &r, &update))
+            continue;
+        const int inner = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        Application().Guard([&] { control->Paint(dc); });
+        RestoreDC(dc, inner);
+    }
+    RestoreDC(dc, saved);
+}
+
+TGraphicControl* TGraphicControl::At(HWND parent, POINT p)
+{
+    auto it = t_graphics.find(parent);
+    if (it == t_graphics.end())
+        return nullptr;
+    for (auto c = it->second.rbegin(); c != it->second.rend(); ++c)
+        if ((*c)->m_visible && (*c)->m_bounds.Contains({ p.x, p.y }))
+            return *c;
+    return nullptr;
+}
+
+bool TGraphicControl::RouteMouse(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (!AnyOn(parent))
+        return false;
+    if (message == WM_SETCURSOR) {
+        if (reinterpret_cast<HWND>(wParam) != parent || LOWORD(lParam) != HTCLIENT)
+            return false;
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(parent, &p);
+        TGraphicControl* control = At(parent, p);
+        HCURSOR cursor = control ? control->Cursor() : nullptr;
+        if (!cursor)
+            return false;
+        SetCursor(cursor);
+        result = TRUE;
+        return true;
+    }
+    if (!IsClientMouseMessage(message))
+        return false;
+    POINT p { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
+    TGraphicControl* hit = At(parent, p);
+    if (message == WM_LBUTTONUP) {
+        // A button released elsewhere ends any press the others saw.
+        const std::vector<TGraphicControl*> controls = t_graphics[parent];
+        for (TGraphicControl* control : controls)
+            if (control != hit)
+                control->MouseMessage(WM_CANCELMODE, p);
+    }
+    if (!hit || !hit->MouseMessage(message, p))
+        return false;
+    result = 0;
+    return true;
+}
+
+TLabel::TLabel(TForm* form, const Params& params)
+    : TGraphicControl(form, params)
+{
+}
+
+void TLabel::Paint(HDC dc)
+{
+    // As the platform's static text control draws it: the parent's
+    // background, then the text in the label's font and colour.
+    RECT r = ToRECT(BoundsRect());
+    FillRect(dc, &r, Form()->BackgroundBrush());
+    HGDIOBJ old = SelectObject(dc, FontHandleOf());
+    SetTextColor(dc, ColorToRGB(Font().FontColor));
+    SetBkColor(dc, ColorToRGB(Form()->GetColor()));
+    SetBkMode(dc, OPAQUE);
+    DrawTextW(dc, Text().c_str(), -1, &r, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+}
+
 TImage::TImage(TForm* form, const Params& params)
-    : TWinControl(form, L"STATIC", SS_NOTIFY | SS_OWNERDRAW, 0, params)
+    : TGraphicControl(form, params)
 {
 }
 
 void TImage::SetPicture(PixelBuffer picture)
 {
     m_picture = std::move(picture);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    Invalidate();
 }
 
-bool TImage::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
+void TImage::Paint(HDC dc)
+{
+    const Rect& b = BoundsRect();
+    RECT r = ToRECT(b);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    if (!m_picture.IsEmpty())
+        BlitPixels(dc, b.Left + (b.Width() - m_picture.Width()) / 2, b.Top + (b.Height() - m_picture.Height()) / 2,
+            m_picture.View());
+}
+
+HCURSOR TImage::Cursor() const { return m_handCursor ? LoadCursorW(nullptr, IDC_HAND) : nullptr; }
+
+bool TImage::MouseMessage(UINT message, POINT)
 {
     switch (message) {
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_PAINT: {
-        PaintDC paint(Handle());
-        RECT client;
-        GetClientRect(Handle(), &client);
-        FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        if (!m_picture.IsEmpty())
-            BlitPixels(paint.Get(), (client.right - m_picture.Width()) / 2, (client.bottom - m_picture.Height()) / 2,
-                m_picture.View());
-        result = 0;
-        return true;
-    }
-    case WM_SETCURSOR:
-        if (m_handCursor) {
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            result = TRUE;
-            return true;
-        }
-        return false;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         m_pressed = true;
-        return false;
+        return true;
     case WM_LBUTTONUP:
-        if (m_pressed && OnClick) {
+        if (m_pressed) {
             m_pressed = false;
-            Application().Guard(OnClick);
+            if (OnClick)
+                Application().Guard(OnClick);
         }
+        return true;
+    case WM_CANCELMODE:
         m_pressed = false;
-        return false;
+        return true;
     default:
         return false;
     }

@@ -1,7 +1,9 @@
-// The standard controls the program's windows use, as components with events:
-// label, edit, check box, drop-down list, multi-line text, group box, button
-// and image. They keep their system classes; the subclass chain carries their
-// handling and a window property leads from a window to its control.
+// The controls the program's windows use, as components with events. Edit,
+// check box, drop-down list, multi-line text, group box and button keep their
+// system classes; the subclass chain carries their handling and a table of
+// the thread leads from a window to its control. Label and image have no
+// window of their own: their parent window paints them and passes them the
+// mouse (each window costs the platform time to make and to paint).
 #pragma once
 #include <windows.h>
 
@@ -92,9 +94,66 @@ private:
     FontHandle m_ownFont;
 };
 
-class TLabel : public TWinControl {
+// A control without a window: its parent (the form or a control) paints it
+// over its own background and below its child windows, and passes it the
+// mouse messages of its rectangle.
+class TGraphicControl : public TComponent {
+public:
+    using Params = TWinControl::Params;
+    ~TGraphicControl() override;
+
+    TForm* Form() const { return m_form; }
+    HWND ParentHandle() const { return m_parent; }
+    int Id() const { return m_id; }
+    // Relative to the parent's client area.
+    const Rect& BoundsRect() const { return m_bounds; }
+    const std::wstring& Text() const { return m_text; }
+    void SetText(const std::wstring& text);
+    // A font of its own; without one the control shows its parent's.
+    void SetFont(const TFontDesc& font);
+    const TFontDesc& Font() const;
+    HFONT FontHandleOf() const;
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    // Asks the parent to paint the control again.
+    void Invalidate();
+    // The cursor over the control; null: the parent's.
+    virtual HCURSOR Cursor() const;
+
+    // For the parent window: paints its graphic controls that meet `update`
+    // (client coordinates), leaving out its child windows.
+    static void PaintAll(HWND parent, HDC dc, const RECT& update);
+    static bool AnyOn(HWND parent);
+    // The topmost visible graphic control of `parent` at `p` (client coordinates).
+    static TGraphicControl* At(HWND parent, POINT p);
+    // A mouse message of the parent's client area, passed to the control
+    // under the cursor; true when it took the message.
+    static bool RouteMouse(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+protected:
+    TGraphicControl(TForm* form, const Params& params);
+    virtual void Paint(HDC dc) = 0;
+    // A mouse message over the control; true when handled.
+    virtual bool MouseMessage(UINT message, POINT p);
+
+private:
+    TForm* m_form;
+    HWND m_parent;
+    int m_id;
+    Rect m_bounds;
+    std::wstring m_text;
+    bool m_visible = true;
+    std::optional<TFontDesc> m_ownFontDesc;
+    FontHandle m_ownFont;
+};
+
+// Text on the parent's background, left-aligned and broken into lines.
+class TLabel : public TGraphicControl {
 public:
     TLabel(TForm* form, const Params& params);
+
+protected:
+    void Paint(HDC dc) override;
 };
 
 class TEdit : public TWinControl {
@@ -166,16 +225,18 @@ protected:
 };
 
 // Shows a 24-bit picture centred on the button-face colour; hand cursor optional.
-class TImage : public TWinControl {
+class TImage : public TGraphicControl {
 public:
     TImage(TForm* form, const Params& params);
     void SetPicture(PixelBuffer picture);
     const PixelBuffer& Picture() const { return m_picture; }
     void SetHandCursor(bool hand) { m_handCursor = hand; }
+    HCURSOR Cursor() const override;
     std::function<void()> OnClick;
 
 protected:
-    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Paint(HDC dc) override;
+    bool MouseMessage(UINT message, POINT p) override;
 
 private:
     PixelBuffer m_picture;

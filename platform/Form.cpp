@@ -231,6 +231,8 @@ void TForm::SetFont(const TFontDesc& font)
     for (TComponent* c : Components())
         if (auto* control = dynamic_cast<TWinControl*>(c))
             control->ParentFontChanged(Handle());
+        else if (auto* graphic = dynamic_cast<TGraphicControl*>(c))
+            graphic->Invalidate();
 }
 
 void TForm::SetIcon(HICON icon)
@@ -382,7 +384,16 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     if (TWinControl::RouteParentMessage(message, wParam, lParam, result))
         return result;
+    if (TGraphicControl::RouteMouse(Handle(), message, wParam, lParam, result))
+        return result;
     switch (message) {
+    case WM_PAINT:
+        if (TGraphicControl::AnyOn(Handle())) {
+            PaintDC paint(Handle());
+            TGraphicControl::PaintAll(Handle(), paint.Get(), paint.Info().rcPaint);
+            return 0;
+        }
+        break;
     case WM_WINDOWPOSCHANGING: {
         // A frame changed while hidden is measured as the window shows.
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);

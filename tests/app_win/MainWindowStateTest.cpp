@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <variant>
+
 #include "app/ConfigFile.h"
 #include "app/MainWindow.h"
+#include "app/SettingsWindow.h"
 #include "app/ProgramIcon.h"
 #include "platform/Application.h"
 #include "tests/support/Pump.h"
@@ -156,14 +159,18 @@ struct FontSeen {
     bool Bold;
 };
 
-FontSeen FontOf(HWND wnd)
+FontSeen FontOf(HFONT font)
 {
     LOGFONTW lf {};
-    auto font = reinterpret_cast<HFONT>(SendMessageW(wnd, WM_GETFONT, 0, 0));
     if (!font || !GetObjectW(font, sizeof(lf), &lf))
         return { L"(none)", 0, 0, false };
     return { lf.lfFaceName, lf.lfHeight, lf.lfCharSet, lf.lfWeight >= FW_BOLD };
 }
+
+// The font a control shows: a window's from the window itself, a graphic
+// control's the one it paints with.
+FontSeen FontOf(TWinControl* control) { return FontOf(reinterpret_cast<HFONT>(SendMessageW(control->Handle(), WM_GETFONT, 0, 0))); }
+FontSeen FontOf(TGraphicControl* control) { return FontOf(control->FontHandleOf()); }
 
 } // namespace
 
@@ -177,7 +184,7 @@ TEST_F(MainWindowState, EveryControlShowsTheFontOfTheDefinition)
     const FontSeen window { L"MS Sans Serif", -11, DEFAULT_CHARSET, false };
     const FontSeen newSimSun { L"新宋体", -13, ANSI_CHARSET, false };
     const struct {
-        TWinControl* Control;
+        std::variant<TWinControl*, TGraphicControl*> Control;
         FontSeen Expected;
     } table[] = {
         { form->GroupBox2, window },
@@ -196,12 +203,99 @@ TEST_F(MainWindowState, EveryControlShowsTheFontOfTheDefinition)
         { form->Memo1, simSun },
     };
     for (const auto& row : table) {
-        FontSeen seen = FontOf(row.Control->Handle());
-        EXPECT_EQ(seen.Face, row.Expected.Face) << "control " << row.Control->Id();
-        EXPECT_EQ(seen.Height, row.Expected.Height) << "control " << row.Control->Id();
-        EXPECT_EQ(seen.Charset, row.Expected.Charset) << "control " << row.Control->Id();
-        EXPECT_EQ(seen.Bold, row.Expected.Bold) << "control " << row.Control->Id();
+        FontSeen seen = std::visit([](auto* control) { return FontOf(control); }, row.Control);
+        int id = std::visit([](auto* control) { return control->Id(); }, row.Control);
+        EXPECT_EQ(seen.Face, row.Expected.Face) << "control " << id;
+        EXPECT_EQ(seen.Height, row.Expected.Height) << "control " << id;
+        EXPECT_EQ(seen.Charset, row.Expected.Charset) << "control " << id;
+        EXPECT_EQ(seen.Bold, row.Expected.Bold) << "control " << id;
     }
+}
+
+TEST_F(MainWindowState, LabelsAndTheBannerAreDrawnByTheirParents)
+{
+    Create();
+    // Windowless, as the framework's graphic controls: the group box draws
+    // the labels, the window the banner.
+    const struct {
+        TGraphicControl* Control;
+        HWND Parent;
+        Rect Bounds;
+        const wchar_t* Text;
+    } table[] = {
+        { form->Image1, form->Handle(), { 0, 0, 251, 80 }, L"" },
+        { form->Label1, form->GroupBox2->Handle(), { 16, 16, 49, 29 }, L"帐号:" },
+        { form->Label2, form->GroupBox2->Handle(), { 16, 36, 49, 49 }, L"密码:" },
+        { form->Label3, form->GroupBox2->Handle(), { 16, 60, 49, 73 }, L"连接:" },
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(row.Control->ParentHandle(), row.Parent) << "control " << row.Control->Id();
+        EXPECT_EQ(row.Control->BoundsRect(), row.Bounds) << "control " << row.Control->Id();
+        EXPECT_EQ(row.Control->Text(), row.Text) << "control " << row.Control->Id();
+        EXPECT_TRUE(row.Control->Visible());
+        POINT inside { row.Bounds.Left + 1, row.Bounds.Top + 1 };
+        EXPECT_EQ(TGraphicControl::At(row.Parent, inside), row.Control) << "control " << row.Control->Id();
+    }
+    EXPECT_EQ(form->Image1->Picture().Width(), 245);
+    EXPECT_EQ(form->Image1->Picture().Height(), 80);
+}
+
+TEST_F(MainWindowState, TheBannerTakesAClickAndShowsTheHandCursor)
+{
+    Create();
+    int clicks = 0;
+    form->Image1->OnClick = [&] { ++clicks; };
+    HWND wnd = form->Handle();
+    auto mouse = [&](UINT message, int x, int y) { SendMessageW(wnd, message, 0, MAKELPARAM(x, y)); };
+    mouse(WM_LBUTTONDOWN, 100, 40);
+    mouse(WM_LBUTTONUP, 100, 40);
+    EXPECT_EQ(clicks, 1);
+    // Pressed on the banner, released elsewhere: no click, and no press left over.
+    mouse(WM_LBUTTONDOWN, 100, 40);
+    mouse(WM_LBUTTONUP, 100, 200);
+    mouse(WM_LBUTTONUP, 100, 40);
+    EXPECT_EQ(clicks, 1);
+    // The second press of a double click counts as a press.
+    mouse(WM_LBUTTONDBLCLK, 10, 10);
+    mouse(WM_LBUTTONUP, 10, 10);
+    EXPECT_EQ(clicks, 2);
+    // The hand over the banner: the window is moved under the cursor (the
+    // cursor itself stays where it is).
+    EXPECT_EQ(form->Image1->Cursor(), LoadCursorW(nullptr, IDC_HAND));
+    form->Show();
+    auto putUnderCursor = [&](POINT client) {
+        POINT cursor, origin { 0, 0 };
+        GetCursorPos(&cursor);
+        ClientToScreen(wnd, &origin);
+        RECT r;
+        GetWindowRect(wnd, &r);
+        SetWindowPos(wnd, nullptr, r.left + cursor.x - origin.x - client.x, r.top + cursor.y - origin.y - client.y, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    putUnderCursor({ 100, 40 });
+    SetCursor(nullptr);
+    EXPECT_EQ(SendMessageW(wnd, WM_SETCURSOR, WPARAM(wnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    // Below the banner the window keeps its own cursor.
+    putUnderCursor({ 100, 300 });
+    SetCursor(nullptr);
+    SendMessageW(wnd, WM_SETCURSOR, WPARAM(wnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    EXPECT_EQ(TGraphicControl::At(wnd, { 100, 300 }), nullptr);
+}
+
+TEST_F(MainWindowState, TheSettingsWindowsHotKeyLabelIsBoldRedSimSun14)
+{
+    auto* settings = new TForm2(&Application());
+    EXPECT_EQ(settings->Label1->Text(), L"Ctrl+Alt+Z快捷拨号");
+    FontSeen seen = FontOf(settings->Label1);
+    EXPECT_EQ(seen.Face, L"宋体");
+    EXPECT_EQ(seen.Height, -14);
+    EXPECT_EQ(seen.Charset, GB2312_CHARSET);
+    EXPECT_TRUE(seen.Bold);
+    EXPECT_EQ(settings->Label1->Font().FontColor, ClRed);
+    EXPECT_EQ(settings->Label4->Text(), L"分钟后自动重拨");
+    delete settings;
 }
 
 TEST_F(MainWindowState, TheDropDownListIs21PixelsHighWithItemsOf13)

@@ -29,8 +29,12 @@ inline void PumpUntilIdle()
         // The loop would wait after this: a message for it to find.
         PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
     });
-    while (!idle && Application().HandleMessage()) {
+    // A timer wakes the loop should the platform report input that never
+    // comes; after five seconds the caller's expectations tell the rest.
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, nullptr);
+    for (int round = 0; !idle && round < 500 && Application().HandleMessage(); ++round) {
     }
+    KillTimer(nullptr, timer);
 }
 
 } // namespace ventro::test
