@@ -175,17 +175,20 @@ void TApplication::SetIcon(HICON icon, HICON smallIcon)
 {
     m_icon = icon;
     m_smallIcon = smallIcon ? smallIcon : icon;
-    HWND wnd = Handle();
-    if (!wnd)
-        return;
+    if (HWND wnd = Handle())
+        HandOverIcons(wnd, m_iconsPending, [this] { SendIcons(); });
+}
+
+void TApplication::HandOverIcons(HWND wnd, bool& pending, std::function<void()> send)
+{
+    // Handing a window an icon costs the platform more than painting a
+    // control (it copies the icon for the window manager); nothing shows a
+    // hidden window's icon, so that waits until the first paint is done.
     if (IsWindowVisible(wnd)) {
-        SendIcons();
-    } else if (!m_iconsPending) {
-        // Handing a window an icon costs the platform more than painting a
-        // control (it copies the icon for the window manager); nothing shows
-        // a hidden window's icon, so this waits until the first paint is done.
-        m_iconsPending = true;
-        RunWhenIdle([this] { SendIcons(); });
+        send();
+    } else if (!pending) {
+        pending = true;
+        RunWhenIdle(std::move(send));
     }
 }
 

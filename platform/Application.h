@@ -62,6 +62,10 @@ public:
     // taskbar and in Alt+Tab; the tray icon copies it. A hidden application
     // window is handed the icons when the program next waits for input.
     void SetIcon(HICON icon, HICON smallIcon = nullptr);
+    // Runs `send`, which hands `wnd` its icons, at once when the window is
+    // visible, else when the program next waits for input; `pending` (the
+    // window's own flag, cleared by `send`) keeps one hand-over waiting.
+    void HandOverIcons(HWND wnd, bool& pending, std::function<void()> send);
 
     TCustomForm* MainForm() const { return m_mainForm; }
     const std::vector<TCustomForm*>& Forms() const { return m_forms; }

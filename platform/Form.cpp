@@ -238,19 +238,12 @@ void TForm::SetFont(const TFontDesc& font)
 void TForm::SetIcon(HICON icon)
 {
     m_icon = icon;
-    HWND wnd = Handle();
-    if (!wnd)
-        return;
-    if (IsWindowVisible(wnd)) {
-        SendIcon();
-    } else if (!m_iconPending) {
-        // As the application's icons: off the way to the first paint.
-        m_iconPending = true;
-        Application().RunWhenIdle([wnd] {
+    if (HWND wnd = Handle())
+        Application().HandOverIcons(wnd, m_iconPending, [wnd] {
+            // The form may be gone by the time the program waits for input.
             if (auto* form = dynamic_cast<TForm*>(TCustomWindow::FromHandle(wnd)))
                 form->SendIcon();
         });
-    }
 }
 
 void TForm::SendIcon()
