@@ -105,6 +105,8 @@ void TWinControl::SetFont(const TFontDesc& font)
     for (TComponent* c : m_form->Components())
         if (auto* control = dynamic_cast<TWinControl*>(c); control && control != this)
             control->ParentFontChanged(m_wnd);
+        else if (auto* graphic = dynamic_cast<TGraphicControl*>(c); graphic && graphic->ParentHandle() == m_wnd)
+            graphic->Invalidate();
 }
 
 void TWinControl::ParentFontChanged(HWND parent)
