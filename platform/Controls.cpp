@@ -411,8 +411,6 @@ namespace {
 // The graphic controls of each parent window, bottom first.
 thread_local std::unordered_map<HWND, std::vector<TGraphicControl*>> t_graphics;
 
-RECT ToRECT(const Rect& r) { return { r.Left, r.Top, r.Right, r.Bottom }; }
-
 bool IsClientMouseMessage(UINT message)
 {
     return message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK;

@@ -10,14 +10,12 @@
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "base/PixelBuffer.h"
+#include "platform/Graphics.h"
 #include "platform/Handles.h"
 #include "skin/gfx/Glyphs.h"
 #include "skin/gfx/SkinPieces.h"
 
 namespace ventro {
-
-inline RECT ToRECT(Rect r) { return RECT { r.Left, r.Top, r.Right, r.Bottom }; }
-inline Rect FromRECT(const RECT& r) { return Rect { r.left, r.top, r.right, r.bottom }; }
 
 // A plain colour for a colour that may name a system colour.
 Color ResolveColor(Color c);
