@@ -42,7 +42,7 @@ protected:
     {
         app = std::make_unique<driver::AppProcess>(folder.Path(), environment);
         main = app->WaitForWindow(MainCaption);
-        ASSERT_NE(main, nullptr) << "the main window did not appear";
+        ASSERT_NE(main, nullptr) << "the main window did not appear: " << app->Describe();
     }
     HWND Control(int id) const { return driver::FindControl(main, id); }
     void TearDown() override

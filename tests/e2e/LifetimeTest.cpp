@@ -201,7 +201,8 @@ TEST_F(LifetimeTest, TheProgramLeavesTheErrorModeAlone)
     // GetErrorMode takes no argument and returns the mode: a thread's exit code.
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, app->ProcessId());
     ASSERT_NE(process, nullptr);
-    auto getErrorMode = reinterpret_cast<LPTHREAD_START_ROUTINE>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetErrorMode"));
+    auto getErrorMode = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetErrorMode")));
     ASSERT_NE(getErrorMode, nullptr);
     HANDLE thread = CreateRemoteThread(process, nullptr, 0, getErrorMode, nullptr, 0, nullptr);
     ASSERT_NE(thread, nullptr);

@@ -51,8 +51,9 @@ TEST_F(AppTest, MainWindowHasTheSpecifiedLayoutAndTexts)
         EXPECT_EQ(r.top, c.Bounds.top) << "control " << c.Id;
         EXPECT_EQ(r.right, c.Bounds.right) << "control " << c.Id;
         EXPECT_EQ(r.bottom, c.Bounds.bottom) << "control " << c.Id;
-        if (c.Text)
+        if (c.Text) {
             EXPECT_EQ(TextOf(wnd), c.Text) << "control " << c.Id;
+        }
     }
     // The drop-down list's selection field is 21 pixels high.
     HWND combo = Control(ids::ComboBox1);

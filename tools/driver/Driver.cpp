@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
 #include <thread>
 
 namespace ventro::driver {
@@ -77,10 +78,20 @@ AppProcess::AppProcess(const std::wstring& folder, const std::vector<std::wstrin
         block.append(entry).push_back(L'\0');
     block.push_back(L'\0');
 
-    STARTUPINFOW startup { sizeof(startup) };
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, block.data(),
-        folder.c_str(), &startup, &m_info);
+    // Under load Wine has once refused to start a process; a refusal is
+    // retried and told, so that it never passes for a program that did not
+    // show its window.
+    for (int attempt = 0; attempt < 3 && !m_info.hProcess; ++attempt) {
+        STARTUPINFOW startup { sizeof(startup) };
+        std::wstring commandLine = L"\"" + exe + L"\"";
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                block.data(), folder.c_str(), &startup, &m_info))
+            break;
+        m_startErrors.push_back(GetLastError());
+        std::fwprintf(stderr, L"driver: starting %ls failed with error %lu\n", exe.c_str(), m_startErrors.back());
+        m_info = {};
+        Sleep(200);
+    }
     if (m_info.hProcess)
         WaitForInputIdle(m_info.hProcess, 10000);
 }
@@ -138,10 +149,28 @@ HWND AppProcess::WaitForWindow(const std::wstring& caption, std::chrono::millise
                     found = wnd;
                     return true;
                 }
-            return false;
+            return !Running();
         },
         timeout);
     return found;
+}
+
+std::wstring AppProcess::Describe() const
+{
+    std::wstring text;
+    for (DWORD error : m_startErrors)
+        text += L"a start failed with error " + std::to_wstring(error) + L"; ";
+    if (!m_info.hProcess)
+        return text + L"the program never started";
+    if (!Running()) {
+        wchar_t code[16];
+        std::swprintf(code, 16, L"0x%08lX", ExitCode());
+        return text + L"the program ended with exit code " + code;
+    }
+    text += L"the program runs; its top-level windows:";
+    for (HWND wnd : TopLevelWindows())
+        text += L" [" + ClassOf(wnd) + L" \"" + TextOf(wnd) + L"\"" + (IsWindowVisible(wnd) ? L" visible]" : L" hidden]");
+    return text;
 }
 
 MessageBoxInfo AppProcess::FindMessageBox() const

@@ -49,16 +49,21 @@ public:
     bool Close(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     DWORD ExitCode() const;
 
-    // A visible top-level window of the program with this caption.
+    // A visible top-level window of the program with this caption; null when
+    // none came within `timeout` or the program ended.
     HWND WaitForWindow(const std::wstring& caption, std::chrono::milliseconds timeout = std::chrono::seconds(15)) const;
     // The program's message box, if one is open.
     MessageBoxInfo FindMessageBox() const;
     MessageBoxInfo WaitForMessageBox(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     // Every top-level window of the process (visible or not).
     std::vector<HWND> TopLevelWindows() const;
+    // For a failure message: how the start went, the exit code of an ended
+    // program, or the windows of a running one.
+    std::wstring Describe() const;
 
 private:
     PROCESS_INFORMATION m_info {};
+    std::vector<DWORD> m_startErrors;
 };
 
 // Controls of another process's window, by identifier, at any depth.

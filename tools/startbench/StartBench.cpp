@@ -40,11 +40,29 @@ static double RunOnce(const std::wstring& exe)
     PROCESS_INFORMATION pi {};
     std::wstring cmd = L"\"" + exe + L"\"";
     QueryPerformanceCounter(&start);
-    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        std::fwprintf(stderr, L"%ls: not started (error %lu); run left out\n", exe.c_str(), GetLastError());
         return -1;
+    }
     HWND wnd = nullptr;
-    while (!(wnd = PaintedWindow(pi.dwProcessId)))
+    DWORD began = GetTickCount();
+    while (!(wnd = PaintedWindow(pi.dwProcessId))) {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(pi.hProcess, &code);
+        bool late = GetTickCount() - began > 30000;
+        if (code != STILL_ACTIVE || late) {
+            if (late)
+                TerminateProcess(pi.hProcess, 1);
+            if (late)
+                std::fwprintf(stderr, L"%ls: no painted window within 30 s; run left out\n", exe.c_str());
+            else
+                std::fwprintf(stderr, L"%ls: ended with 0x%08lX before it painted; run left out\n", exe.c_str(), code);
+            CloseHandle(pi.hProcess);
+            CloseHandle(pi.hThread);
+            return -1;
+        }
         Sleep(1);
+    }
     WaitForInputIdle(pi.hProcess, 10000);
     QueryPerformanceCounter(&now);
     PostMessageW(wnd, WM_CLOSE, 0, 0);
@@ -78,9 +96,14 @@ int wmain(int argc, wchar_t** argv)
     std::vector<std::vector<double>> times(programs.size());
     for (int r = 0; r < runs; ++r)
         for (size_t p = 0; p < programs.size(); ++p)
-            times[p].push_back(RunOnce(programs[p]));
+            if (double ms = RunOnce(programs[p]); ms >= 0)
+                times[p].push_back(ms);
     for (size_t p = 0; p < programs.size(); ++p) {
         const std::wstring& exe = programs[p];
+        if (times[p].size() < 2) {
+            std::wprintf(L"%ls: too few runs painted\n", exe.c_str());
+            continue;
+        }
         double cold = times[p].front();
         std::vector<double> warm(times[p].begin() + 1, times[p].end());
         std::sort(warm.begin(), warm.end());
