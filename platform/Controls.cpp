@@ -102,21 +102,21 @@ void TWinControl::SetFont(const TFontDesc& font)
     m_ownFont = CreateFontFrom(font);
     ApplyFont(true);
     // Children showing this control's font take the new one before the old one goes.
-    for (TComponent* c : m_form->Components())
-        if (auto* control = dynamic_cast<TWinControl*>(c); control && control != this)
-            control->ParentFontChanged(m_wnd);
-        else if (auto* graphic = dynamic_cast<TGraphicControl*>(c); graphic && graphic->ParentHandle() == m_wnd)
-            graphic->Invalidate();
+    ParentFontChanged(m_form, m_wnd);
 }
 
-void TWinControl::ParentFontChanged(HWND parent)
+void TWinControl::ParentFontChanged(TForm* form, HWND parent)
 {
-    if (!m_wnd || GetParent(m_wnd) != parent || !ParentFont())
-        return;
-    ApplyFont(true);
-    for (TComponent* c : m_form->Components())
-        if (auto* control = dynamic_cast<TWinControl*>(c); control && control != this)
-            control->ParentFontChanged(m_wnd);
+    for (TComponent* c : form->Components())
+        if (auto* control = dynamic_cast<TWinControl*>(c)) {
+            if (control->m_wnd && control->m_wnd != parent && GetParent(control->m_wnd) == parent && control->ParentFont()) {
+                control->ApplyFont(true);
+                ParentFontChanged(form, control->m_wnd);
+            }
+        } else if (auto* graphic = dynamic_cast<TGraphicControl*>(c)) {
+            if (graphic->ParentHandle() == parent && graphic->ParentFont())
+                graphic->Invalidate();
+        }
 }
 
 void TWinControl::SetVisible(bool visible) { ShowWindow(m_wnd, visible ? SW_SHOW : SW_HIDE); }

@@ -61,15 +61,16 @@ public:
     // same form (not when the form itself loses the activation).
     std::function<void()> OnExit;
 
-    // The control of a window, found through the window property; null for
+    // The control of a window, found through its thread's table; null for
     // any other window.
     static TWinControl* FromHandle(HWND wnd);
     // A WM_COMMAND or WM_CTLCOLOR* message reaching a parent window: passed to
     // the control that sent it. True when handled.
     static bool RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // The font of the window `parent` changed: a control of it that shows its
-    // parent's font takes the new one (and passes it on).
-    void ParentFontChanged(HWND parent);
+    // The font of the window `parent` (the form or a control of it) changed:
+    // each control on it that shows its parent's font, windowed or graphic,
+    // takes the new one and passes it on.
+    static void ParentFontChanged(TForm* form, HWND parent);
 
 protected:
     TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, DWORD exStyle, const Params& params);
@@ -113,6 +114,7 @@ public:
     void SetFont(const TFontDesc& font);
     const TFontDesc& Font() const;
     HFONT FontHandleOf() const;
+    bool ParentFont() const { return !m_ownFontDesc; }
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible);
     // Asks the parent to paint the control again.

@@ -228,11 +228,7 @@ void TForm::SetFont(const TFontDesc& font)
     FontHandle old = std::move(m_font);
     m_font = CreateFontFrom(font);
     // Controls that take their parent's font follow, before the old one goes.
-    for (TComponent* c : Components())
-        if (auto* control = dynamic_cast<TWinControl*>(c))
-            control->ParentFontChanged(Handle());
-        else if (auto* graphic = dynamic_cast<TGraphicControl*>(c))
-            graphic->Invalidate();
+    TWinControl::ParentFontChanged(this, Handle());
 }
 
 void TForm::SetIcon(HICON icon)
