@@ -90,10 +90,8 @@ void TTrayIcon::Loaded()
         WantApplicationIcon();
     } else {
         m_animateTimer->SetEnabled(m_animate);
-        if (HICON icon = m_icons->Icon(m_iconIndex)) {
-            m_currentIcon = CopyOf(icon);
-            m_applicationIconDue = false;
-        }
+        if (HICON icon = m_icons->Icon(m_iconIndex))
+            ShowCopyOf(icon);
     }
     UpdateIcon();
 }
@@ -193,6 +191,12 @@ void TTrayIcon::WantApplicationIcon()
     m_applicationIconDue = true;
 }
 
+void TTrayIcon::ShowCopyOf(HICON icon)
+{
+    m_currentIcon = CopyOf(icon);
+    m_applicationIconDue = false;
+}
+
 void TTrayIcon::EnsureIcon()
 {
     if (m_applicationIconDue) {
@@ -228,10 +232,8 @@ void TTrayIcon::SetIconFromIndex(int index)
     m_iconIndex = index;
     // An index outside the list keeps the icon shown.
     if (m_icons)
-        if (HICON icon = m_icons->Icon(index)) {
-            m_currentIcon = CopyOf(icon);
-            m_applicationIconDue = false;
-        }
+        if (HICON icon = m_icons->Icon(index))
+            ShowCopyOf(icon);
     UpdateIcon();
 }
 

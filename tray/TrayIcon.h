@@ -124,6 +124,8 @@ private:
     void InstallHook();
     void RemoveHook();
     void WantApplicationIcon();
+    void ShowCopyOf(HICON icon);
+    // Copies the application's icon if it is due, and puts the shown icon in the record.
     void EnsureIcon();
 
     NOTIFYICONDATAA m_iconData {};

