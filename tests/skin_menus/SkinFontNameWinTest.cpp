@@ -1,9 +1,10 @@
 // A skin names its menu and hint fonts in the system's ANSI code page: a skin
 // written in code page 936 that names 宋体 draws its menu and its hint pixel
 // for pixel as the same skin naming the face SimSun (the test prefix, like a
-// Chinese system, substitutes one face for both names). The fonts ask for the
-// Western character set: with the default one the platform would take a
-// Chinese face whatever the name, and a garbled name would go unseen.
+// Chinese system, substitutes one face for both names), and the fonts are
+// made with the face the skin names. In the test prefix a name that names no
+// face falls back to the very face both names stand for, so the pictures
+// alone would not see a garbled name: the face of each font is checked too.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "platform/Application.h"
+#include "skin/gfx/GdiTextPainter.h"
 #include "skin/menus/lxSkinHint.h"
 #include "skin/menus/lxSkinMenus.h"
 #include "tests/skin_menus/DemoMenu.h"
@@ -41,6 +43,30 @@ std::unique_ptr<TlxSkinData> StoredSkinWithFont(const std::string& face)
     return skin;
 }
 
+// The face the platform made a font with, as it names it: a name that does
+// not name a face gives the face the platform fell back to.
+std::wstring FaceOf(HFONT font)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    wchar_t face[LF_FACESIZE] {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return face;
+}
+
+bool SamePixels(const PixelBuffer& a, const PixelBuffer& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height() || a.IsEmpty())
+        return false;
+    for (int32_t y = 0; y < a.Height(); ++y)
+        for (int32_t x = 0; x < a.Width(); ++x)
+            if (a.PixelAt(x, y) != b.PixelAt(x, y))
+                return false;
+    return true;
+}
+
 class SkinFontNameWinTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -64,12 +90,13 @@ protected:
     PixelBuffer MenuPicture(TlxSkinData& skin)
     {
         auto* menu = new TlxSkinMenu(owner.get());
-        menu->DefaultItemFont.CharSet = ANSI_CHARSET;
         TMenuItem root(nullptr);
         AddItem(root, L"\x62E8\x53F7 Dial");
         AddItem(root, L"\x65AD\x5F00 &Hang up");
         menu->Popup(nullptr, &skin, false, &root, Rect { 100, 100, 100, 100 }, 0);
         EXPECT_TRUE(menu->Visible());
+        const MenuPaintContext& paint = menu->Engine().Level(0).Paint;
+        Faces.push_back(FaceOf(dynamic_cast<GdiTextPainter&>(*paint.Text).FontFor(paint.Font)));
         auto* window = static_cast<TlxSkinPopupWindow*>(menu->Engine().Level(0).Window);
         PixelBuffer picture = window->Buffer();
         menu->CloseAll();
@@ -80,40 +107,34 @@ protected:
     PixelBuffer HintPicture(TlxSkinData& skin)
     {
         auto* hint = new TlxSkinHint(owner.get());
-        hint->DefaultFont.CharSet = ANSI_CHARSET;
         hint->SetSkinData(&skin);
         hint->ShowHint(50, 50, L"\x6700\x5C0F\x5316 Minimize");
         PixelBuffer picture = hint->Window().Buffer();
+        Faces.push_back(FaceOf(hint->Painter().FontFor(hint->Window().Shown().Font)));
         delete hint;
         return picture;
     }
 
     std::unique_ptr<TComponent> owner;
+    std::vector<std::wstring> Faces; // of each picture, in order
 };
-
-bool SamePixels(const PixelBuffer& a, const PixelBuffer& b)
-{
-    if (a.Width() != b.Width() || a.Height() != b.Height() || a.IsEmpty())
-        return false;
-    for (int32_t y = 0; y < a.Height(); ++y)
-        for (int32_t x = 0; x < a.Width(); ++x)
-            if (a.PixelAt(x, y) != b.PixelAt(x, y))
-                return false;
-    return true;
-}
 
 TEST_F(SkinFontNameWinTest, MenuDrawsTheFaceTheAnsiNameNames)
 {
     auto chinese = StoredSkinWithFont(SongTiInCodePage936);
     auto english = StoredSkinWithFont("SimSun");
-    EXPECT_TRUE(SamePixels(MenuPicture(*chinese), MenuPicture(*english)));
+    const PixelBuffer songTi = MenuPicture(*chinese);
+    EXPECT_TRUE(SamePixels(songTi, MenuPicture(*english)));
+    EXPECT_EQ(Faces, (std::vector<std::wstring> { L"\x5B8B\x4F53", L"SimSun" }));
 }
 
 TEST_F(SkinFontNameWinTest, HintDrawsTheFaceTheAnsiNameNames)
 {
     auto chinese = StoredSkinWithFont(SongTiInCodePage936);
     auto english = StoredSkinWithFont("SimSun");
-    EXPECT_TRUE(SamePixels(HintPicture(*chinese), HintPicture(*english)));
+    const PixelBuffer songTi = HintPicture(*chinese);
+    EXPECT_TRUE(SamePixels(songTi, HintPicture(*english)));
+    EXPECT_EQ(Faces, (std::vector<std::wstring> { L"\x5B8B\x4F53", L"SimSun" }));
 }
 
 } // namespace
