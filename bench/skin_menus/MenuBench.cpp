@@ -2,28 +2,14 @@
 // highlight change (two items repainted), without windows or text.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "skin/data/SkinComponents.h"
 #include "skin/menus/MenuEngine.h"
+#include "tests/skin_menus/StoredSkin.h"
 
 namespace ventro {
 namespace {
 
-const TlxSkinData& Skin()
-{
-    static std::unique_ptr<TlxSkinData> data = [] {
-        std::ifstream in(VENTRO_STORED_SKIN_FILE, std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        TlxCompressedStoredSkin stored(nullptr);
-        stored.SetCompressedData(std::move(bytes));
-        auto skin = std::make_unique<TlxSkinData>(nullptr);
-        skin->ApplyStoredSkin(stored);
-        return skin;
-    }();
-    return *data;
-}
+const TlxSkinData& Skin() { return testing::StoredSkin(); }
 
 class NoText : public ITextPainter {
 public:

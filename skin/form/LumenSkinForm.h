@@ -371,7 +371,8 @@ private:
     void ClearPress();
     void Press(Point p, TMouseButton button);
     void Release(Point p, TMouseButton button);
-    void TrackAndPress(Point p, TMouseButton button);
+    // False when the component ended meanwhile.
+    bool TrackAndPress(Point p, TMouseButton button);
     void ShowObjectHintFor(TlxActiveSkinObject& object);
     void HideObjectHint();
     void StartTrackingTimer();

@@ -188,12 +188,13 @@ void TlxLumenSkinForm::ClearPress()
     m_pressed = -1;
 }
 
-void TlxLumenSkinForm::TrackAndPress(Point p, TMouseButton button)
+bool TlxLumenSkinForm::TrackAndPress(Point p, TMouseButton button)
 {
     const TAliveToken alive = m_liveness.Token();
     TrackObjects(p.X, p.Y, true);
     if (alive)
         Press(p, button);
+    return bool(alive);
 }
 
 // --- The mouse messages, after the previous procedure.
@@ -253,9 +254,7 @@ void TlxLumenSkinForm::AfterNcLButtonDown(const FormMessage& m, LRESULT&)
         m_sizeMoveRan = false;
         return;
     }
-    const TAliveToken alive = m_liveness.Token();
-    TrackAndPress(PointerOf(m), TMouseButton::mbLeft);
-    if (alive && m.WParam == HTCAPTION)
+    if (TrackAndPress(PointerOf(m), TMouseButton::mbLeft) && m.WParam == HTCAPTION)
         m_pressed = -1;
 }
 
@@ -269,10 +268,9 @@ void TlxLumenSkinForm::AfterNcLButtonDblClk(const FormMessage& m, LRESULT&)
 {
     if (!RoutesPointer(m))
         return;
-    const TAliveToken alive = m_liveness.Token();
-    TrackAndPress(PointerOf(m), TMouseButton::mbLeft);
-    if (!alive)
+    if (!TrackAndPress(PointerOf(m), TMouseButton::mbLeft))
         return;
+    const TAliveToken alive = m_liveness.Token();
     if (auto* o = ObjectAt(m_hot))
         o->DblClick();
     if (alive && m.WParam == HTCAPTION)
@@ -301,9 +299,7 @@ void TlxLumenSkinForm::AfterNcRButtonDown(const FormMessage& m, LRESULT&)
 {
     if (!RoutesPointer(m))
         return;
-    const TAliveToken alive = m_liveness.Token();
-    TrackAndPress(PointerOf(m), TMouseButton::mbRight);
-    if (!alive || m.WParam != HTCAPTION)
+    if (!TrackAndPress(PointerOf(m), TMouseButton::mbRight) || m.WParam != HTCAPTION)
         return;
     ClearPress();
     const int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
@@ -320,9 +316,7 @@ void TlxLumenSkinForm::AfterNcRButtonDblClk(const FormMessage& m, LRESULT&)
 {
     if (!RoutesPointer(m))
         return;
-    const TAliveToken alive = m_liveness.Token();
-    TrackAndPress(PointerOf(m), TMouseButton::mbRight);
-    if (alive && m.WParam == HTCAPTION)
+    if (TrackAndPress(PointerOf(m), TMouseButton::mbRight) && m.WParam == HTCAPTION)
         ClearPress();
 }
 

@@ -9,8 +9,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "platform/Application.h"
@@ -18,6 +16,7 @@
 #include "skin/menus/lxSkinHint.h"
 #include "skin/menus/lxSkinMenus.h"
 #include "tests/skin_menus/DemoMenu.h"
+#include "tests/skin_menus/StoredSkin.h"
 #include "tests/support/Pump.h"
 
 namespace ventro {
@@ -31,12 +30,7 @@ const char* const SongTiInCodePage936 = "\xCB\xCE\xCC\xE5";
 // Our stored skin with its menu item and hint fonts renamed.
 std::unique_ptr<TlxSkinData> StoredSkinWithFont(const std::string& face)
 {
-    std::ifstream in(VENTRO_STORED_SKIN_FILE, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    TlxCompressedStoredSkin stored(nullptr);
-    stored.SetCompressedData(std::move(bytes));
-    auto skin = std::make_unique<TlxSkinData>(nullptr);
-    skin->ApplyStoredSkin(stored);
+    auto skin = testing::LoadStoredSkin();
     auto& item = dynamic_cast<TlxDataSkinMenuItem&>(*skin->ObjectList.at(size_t(skin->FindObjectIndex("menuitem"))));
     item.FontName = face;
     skin->HintWindow.FontName = face;
@@ -86,6 +80,7 @@ protected:
         test::Pump(20);
     }
 
+public:
     // The menu's first level as its window shows it.
     PixelBuffer MenuPicture(TlxSkinData& skin)
     {
@@ -115,27 +110,23 @@ protected:
         return picture;
     }
 
+    // The skin naming 宋体 draws what the skin naming SimSun draws, with that face.
+    void ExpectSongTiAsSimSun(PixelBuffer (SkinFontNameWinTest::*picture)(TlxSkinData&))
+    {
+        auto chinese = StoredSkinWithFont(SongTiInCodePage936);
+        auto english = StoredSkinWithFont("SimSun");
+        const PixelBuffer songTi = (this->*picture)(*chinese);
+        EXPECT_TRUE(SamePixels(songTi, (this->*picture)(*english)));
+        EXPECT_EQ(Faces, (std::vector<std::wstring> { L"\x5B8B\x4F53", L"SimSun" }));
+    }
+
     std::unique_ptr<TComponent> owner;
     std::vector<std::wstring> Faces; // of each picture, in order
 };
 
-TEST_F(SkinFontNameWinTest, MenuDrawsTheFaceTheAnsiNameNames)
-{
-    auto chinese = StoredSkinWithFont(SongTiInCodePage936);
-    auto english = StoredSkinWithFont("SimSun");
-    const PixelBuffer songTi = MenuPicture(*chinese);
-    EXPECT_TRUE(SamePixels(songTi, MenuPicture(*english)));
-    EXPECT_EQ(Faces, (std::vector<std::wstring> { L"\x5B8B\x4F53", L"SimSun" }));
-}
+TEST_F(SkinFontNameWinTest, MenuDrawsTheFaceTheAnsiNameNames) { ExpectSongTiAsSimSun(&SkinFontNameWinTest::MenuPicture); }
 
-TEST_F(SkinFontNameWinTest, HintDrawsTheFaceTheAnsiNameNames)
-{
-    auto chinese = StoredSkinWithFont(SongTiInCodePage936);
-    auto english = StoredSkinWithFont("SimSun");
-    const PixelBuffer songTi = HintPicture(*chinese);
-    EXPECT_TRUE(SamePixels(songTi, HintPicture(*english)));
-    EXPECT_EQ(Faces, (std::vector<std::wstring> { L"\x5B8B\x4F53", L"SimSun" }));
-}
+TEST_F(SkinFontNameWinTest, HintDrawsTheFaceTheAnsiNameNames) { ExpectSongTiAsSimSun(&SkinFontNameWinTest::HintPicture); }
 
 } // namespace
 } // namespace ventro
