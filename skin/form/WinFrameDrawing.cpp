@@ -57,7 +57,9 @@ Point TWinTextPainter::Measure(std::wstring_view text)
 {
     SelectGuard font(m_dc.Get(), m_font);
     RECT r {};
-    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DT_CALCRECT | TextFormat);
+    // Measured without DT_VCENTER: some platforms centre the calculated
+    // rectangle on the empty one given, which halves its height.
+    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DT_CALCRECT | (TextFormat & ~UINT(DT_VCENTER)));
     return Point { int32_t(r.right - r.left), int32_t(r.bottom - r.top) };
 }
 
