@@ -9,10 +9,16 @@ row. This face is the same font with SimSun's vertical proportions (ascent
 220/256, descent 36/256 of the em), so a height of -13 or 12 gives the cell,
 baseline and bitmap strike SimSun gives, and with grey smoothing allowed at
 every size that has no bitmaps, so that those are drawn smoothly instead of
-losing thin strokes.
+losing thin strokes. The platform measures a text by the outlines' advance
+widths but draws the bitmaps with their own, which for Latin letters and
+punctuation differ by a pixel or two; each glyph's advance width is moved
+to where, rounded, it gives the bitmaps' widths at 13 pixels (the windows'
+size), then at 12, 14, 16 and 15 pixels as far as those agree, so that what
+is measured is what is drawn.
 
 usage: wine-song-font.py SOURCE.ttc OUT.ttf
 """
+import math
 import sys
 
 from fontTools.ttLib import TTFont, newTable
@@ -22,8 +28,53 @@ FAMILY = "Ventro Song"
 # Sizes in pixels per em with hand-drawn bitmaps: drawn without smoothing,
 # so the platform takes the bitmaps. Every other size is smoothed.
 BITMAP_SIZES = range(12, 17)
+# The sizes whose measured and drawn widths are made to agree, most used first.
+WIDTH_SIZES = (13, 12, 14, 16, 15)
 SOURCE_FAMILY = "WenQuanYi Zen Hei Sharp"
 ASCENT, DESCENT, SIMSUN_EM = 220, 36, 256
+
+
+def bitmap_advances(font):
+    """{ppem: {glyph name: advance in pixels}} of the bitmap strikes."""
+    strikes = {}
+    for strike, glyphs in zip(font["EBLC"].strikes, font["EBDT"].strikeData):
+        shared = {}
+        for sub in strike.indexSubTables:
+            metrics = getattr(sub, "metrics", None)
+            if metrics is not None:
+                shared.update(dict.fromkeys(sub.names, metrics.horiAdvance))
+        advances = {}
+        for name, glyph in glyphs.items():
+            metrics = getattr(glyph, "metrics", None)
+            advances[name] = metrics.horiAdvance if metrics is not None else shared.get(name)
+        strikes[strike.bitmapSizeTable.ppemY] = advances
+    return strikes
+
+
+def matching_advance(current, em, pixels_at):
+    """The advance width in font units nearest to `current` that rounds to
+    pixels_at[ppem] pixels at as many of WIDTH_SIZES as agree, in order."""
+    lo, hi = 0, 4 * em
+    for ppem in WIDTH_SIZES:
+        pixels = pixels_at.get(ppem)
+        if pixels is None:
+            continue
+        # round(u * ppem / em) == pixels, halves rounding up
+        a = math.ceil((pixels - 0.5) * em / ppem)
+        b = math.ceil((pixels + 0.5) * em / ppem) - 1
+        if max(lo, a) <= min(hi, b):
+            lo, hi = max(lo, a), min(hi, b)
+    return min(max(current, lo), hi)
+
+
+def match_widths(font):
+    em = font["head"].unitsPerEm
+    strikes = bitmap_advances(font)
+    hmtx = font["hmtx"]
+    for name, (advance, lsb) in list(hmtx.metrics.items()):
+        pixels_at = {ppem: a[name] for ppem, a in strikes.items() if a.get(name) is not None}
+        if pixels_at:
+            hmtx.metrics[name] = (matching_advance(advance, em, pixels_at), lsb)
 
 
 def main(source, out):
@@ -43,6 +94,8 @@ def main(source, out):
     hhea.ascent, hhea.descent, hhea.lineGap = ascent, -descent, 0
     os2.usWinAscent, os2.usWinDescent = ascent, descent
     os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap = ascent, -descent, 0
+
+    match_widths(font)
 
     gasp = newTable("gasp")
     gasp.version = 0
