@@ -11,14 +11,13 @@ baseline and bitmap strike SimSun gives, and with grey smoothing allowed at
 every size that has no bitmaps, so that those are drawn smoothly instead of
 losing thin strokes. The platform measures a text by the outlines' advance
 widths but draws the bitmaps with their own, which for Latin letters and
-punctuation differ by a pixel or two; each glyph's advance width is moved
-to where, rounded, it gives the bitmaps' widths at 13 pixels (the windows'
-size), then at 12, 14, 16 and 15 pixels as far as those agree, so that what
-is measured is what is drawn.
+punctuation differ by a pixel or two: each bitmap gets the width its glyph
+is measured with, so that what is measured is what is drawn (a few blocks
+of Greek, Cyrillic and full-width forms share one width per size and keep
+it).
 
 usage: wine-song-font.py SOURCE.ttc OUT.ttf
 """
-import math
 import sys
 
 from fontTools.ttLib import TTFont, newTable
@@ -28,8 +27,6 @@ FAMILY = "Ventro Song"
 # Sizes in pixels per em with hand-drawn bitmaps: drawn without smoothing,
 # so the platform takes the bitmaps. Every other size is smoothed.
 BITMAP_SIZES = range(12, 17)
-# The sizes whose measured and drawn widths are made to agree, most used first.
-WIDTH_SIZES = (13, 12, 14, 16, 15)
 SOURCE_FAMILY = "WenQuanYi Zen Hei Sharp"
 ASCENT, DESCENT, SIMSUN_EM = 220, 36, 256
 
@@ -51,30 +48,31 @@ def bitmap_advances(font):
     return strikes
 
 
-def matching_advance(current, em, pixels_at):
-    """The advance width in font units nearest to `current` that rounds to
-    pixels_at[ppem] pixels at as many of WIDTH_SIZES as agree, in order."""
-    lo, hi = 0, 4 * em
-    for ppem in WIDTH_SIZES:
-        pixels = pixels_at.get(ppem)
-        if pixels is None:
-            continue
-        # round(u * ppem / em) == pixels, halves rounding up
-        a = math.ceil((pixels - 0.5) * em / ppem)
-        b = math.ceil((pixels + 0.5) * em / ppem) - 1
-        if max(lo, a) <= min(hi, b):
-            lo, hi = max(lo, a), min(hi, b)
-    return min(max(current, lo), hi)
+def measured_width(advance, ppem, em):
+    """A glyph's advance width in pixels as the platform measures it: the
+    font's advance scaled in 16.16 fixed point and rounded to a pixel."""
+    scale = (ppem * 64 * 65536 + em // 2) // em
+    x = (advance * scale + 0x8000) >> 16
+    return (x + 32) >> 6
 
 
-def match_widths(font):
+def match_bitmap_widths(font):
+    """Gives each bitmap the advance width its glyph is measured with; returns
+    how many bitmaps of blocks with one shared width still differ."""
     em = font["head"].unitsPerEm
-    strikes = bitmap_advances(font)
     hmtx = font["hmtx"]
-    for name, (advance, lsb) in list(hmtx.metrics.items()):
-        pixels_at = {ppem: a[name] for ppem, a in strikes.items() if a.get(name) is not None}
-        if pixels_at:
-            hmtx.metrics[name] = (matching_advance(advance, em, pixels_at), lsb)
+    left = 0
+    for strike, glyphs in zip(font["EBLC"].strikes, font["EBDT"].strikeData):
+        ppem = strike.bitmapSizeTable.ppemY
+        for block in strike.indexSubTables:
+            shared = getattr(block, "metrics", None)
+            for name in block.names:
+                wanted = measured_width(hmtx[name][0], ppem, em)
+                if shared is not None:
+                    left += wanted != shared.horiAdvance
+                elif glyphs[name].metrics.horiAdvance != wanted:
+                    glyphs[name].metrics.horiAdvance = wanted
+    return left
 
 
 def main(source, out):
@@ -95,7 +93,7 @@ def main(source, out):
     os2.usWinAscent, os2.usWinDescent = ascent, descent
     os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap = ascent, -descent, 0
 
-    match_widths(font)
+    match_bitmap_widths(font)
 
     gasp = newTable("gasp")
     gasp.version = 0
