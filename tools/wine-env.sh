@@ -65,14 +65,16 @@ ventro_prefix_settings() {
   cat "$ventro_root/tools/wine-registry.py" "$ventro_root/tools/wine-song-font.py" | sha1sum | cut -d' ' -f1
 }
 
-# Our registry settings and the prefix's Song face (made from Debian's
-# fonts-wqy-zenhei by tools/wine-song-font.py, see there why).
+# Our registry settings, the prefix's Song face (made from Debian's
+# fonts-wqy-zenhei by tools/wine-song-font.py, see there why) and Wine's
+# Marlett from fonts-wine.
 ventro_apply_prefix_settings() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
   # Debian's own Python, which has Debian's python3-fonttools.
   /usr/bin/python3 "$ventro_root/tools/wine-song-font.py" /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc \
     "$fonts/$(python3 "$ventro_root/tools/wine-registry.py" --font-file)" || return 1
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || return 1
   python3 "$ventro_root/tools/wine-registry.py" > "$VENTRO_WINE_HOME/ventro.reg"
   wine regedit /S "Z:$(echo "$VENTRO_WINE_HOME/ventro.reg" | tr / '\\')" >/dev/null 2>&1 </dev/null
   wineserver -w

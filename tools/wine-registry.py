@@ -3,7 +3,8 @@
 
 SimSun and its Chinese name, and NSimSun likewise, are all drawn in the
 prefix's Song face (tools/wine-song-font.py), which ventro_ensure_prefix puts
-into the prefix's font folder as FONT_FILE."""
+into the prefix's font folder as FONT_FILE, beside Wine's own Marlett (the
+glyphs of the platform's caption buttons), which Wine does not find by itself."""
 import sys
 
 FONT_FILE = "ventro-song.ttf"
@@ -23,6 +24,7 @@ LINES = r'''Windows Registry Editor Version 5.00
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
 "Ventro Song (TrueType)"="FONT_FILE"
+"Marlett (TrueType)"="marlett.ttf"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
 "SimSun"="Ventro Song"
