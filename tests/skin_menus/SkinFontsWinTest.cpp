@@ -10,7 +10,7 @@
 #include "platform/Menus.h"
 #include "platform/Text.h"
 #include "skin/data/SkinObjects.h"
-#include "skin/form/FormPlacement.h"
+#include "skin/form/SystemMenuItems.h"
 #include "skin/gfx/SkinFont.h"
 #include "tests/skin_menus/DemoMenu.h"
 #include "tests/skin_menus/StoredSkin.h"

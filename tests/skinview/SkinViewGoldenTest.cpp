@@ -111,6 +111,27 @@ protected:
         SetWindowPos(form->Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
         Pump(30);
     }
+    // Another form of the program takes the activation.
+    void Activate(TForm& other)
+    {
+        other.SetBounds(900, 700, 100, 100);
+        other.Show();
+        SetForegroundWindow(other.Handle());
+        Pump(100);
+    }
+    void SetRolledUp(bool rolledUp)
+    {
+        form->lxLumenSkinForm1->SetRollUpState(rolledUp);
+        Pump(50);
+    }
+    // The system menu, opened where a right click on the caption opens it.
+    void OpenSystemMenu()
+    {
+        const Rect r = WindowRect(form->Handle());
+        Shot();
+        form->lxLumenSkinForm1->PopupSystemMenu({ r.Left + 120, r.Top + 12, r.Left + 120, r.Top + 12 });
+        Pump(200);
+    }
 };
 
 TEST_F(SkinViewGolden, SizesActiveAndInactive)
@@ -123,10 +144,7 @@ TEST_F(SkinViewGolden, SizesActiveAndInactive)
     }
     Resize(480, 340);
     TForm other(owner.get());
-    other.SetBounds(900, 700, 100, 100);
-    other.Show();
-    SetForegroundWindow(other.Handle());
-    Pump(100);
+    Activate(other);
     ASSERT_FALSE(form->lxLumenSkinForm1->FormActive());
     ExpectGolden("skinview_480x340_inactive", Shot());
 }
@@ -134,17 +152,13 @@ TEST_F(SkinViewGolden, SizesActiveAndInactive)
 TEST_F(SkinViewGolden, RolledUpAndSystemMenuOpen)
 {
     Open();
-    form->lxLumenSkinForm1->SetRollUpState(true);
-    Pump(50);
+    SetRolledUp(true);
     ASSERT_TRUE(form->lxLumenSkinForm1->RolledUp());
     ExpectGolden("skinview_rolled_up", Shot());
-    form->lxLumenSkinForm1->SetRollUpState(false);
-    Pump(50);
+    SetRolledUp(false);
 
     const Rect r = WindowRect(form->Handle());
-    Shot();
-    form->lxLumenSkinForm1->PopupSystemMenu({ r.Left + 120, r.Top + 12, r.Left + 120, r.Top + 12 });
-    Pump(200);
+    OpenSystemMenu();
     HWND popup = VisiblePopup();
     ASSERT_NE(popup, nullptr);
     const Rect menu = WindowRect(popup);
@@ -167,26 +181,19 @@ TEST_F(SkinViewGolden, ShotsForTheReadme)
     Resize(480, 340);
     save("skinview-active", Shot());
     TForm other(owner.get());
-    other.SetBounds(900, 700, 100, 100);
-    other.Show();
-    SetForegroundWindow(other.Handle());
-    Pump(100);
+    Activate(other);
     save("skinview-inactive", Shot());
     other.Hide();
     SetForegroundWindow(form->Handle());
     Pump(100);
 
-    form->lxLumenSkinForm1->SetRollUpState(true);
-    Pump(50);
+    SetRolledUp(true);
     save("skinview-rolled-up", Shot());
-    form->lxLumenSkinForm1->SetRollUpState(false);
-    Pump(50);
+    SetRolledUp(false);
 
     // The system menu with skinview's test menu open beside it.
     const Rect r = WindowRect(form->Handle());
-    Shot();
-    form->lxLumenSkinForm1->PopupSystemMenu({ r.Left + 120, r.Top + 12, r.Left + 120, r.Top + 12 });
-    Pump(200);
+    OpenSystemMenu();
     // Up from no item wraps to Close, the next Up reaches Test menu, Right opens it.
     for (WORD key : { VK_UP, VK_UP, VK_RIGHT }) {
         form->lxLumenSkinForm1->SkinMenu().Engine().KeyDown(key, 0);
