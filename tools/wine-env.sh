@@ -1,5 +1,6 @@
-# Sourced by the Wine harness: a private prefix, a Chinese locale (code page 936),
-# quiet logs, our RAS stand-in, and a display (a private Xvfb when there is none).
+# Sourced by the Wine harness: a private prefix with a Chinese locale (code
+# page 936) and SimSun drawn as on Windows, quiet logs, our RAS stand-in, and
+# a display (a private Xvfb when there is none).
 ventro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export VENTRO_WINE_HOME="${VENTRO_WINE_HOME:-$ventro_root/build/wine}"
 export WINEPREFIX="$VENTRO_WINE_HOME/prefix"

@@ -31,23 +31,6 @@ SOURCE_FAMILY = "WenQuanYi Zen Hei Sharp"
 ASCENT, DESCENT, SIMSUN_EM = 220, 36, 256
 
 
-def bitmap_advances(font):
-    """{ppem: {glyph name: advance in pixels}} of the bitmap strikes."""
-    strikes = {}
-    for strike, glyphs in zip(font["EBLC"].strikes, font["EBDT"].strikeData):
-        shared = {}
-        for sub in strike.indexSubTables:
-            metrics = getattr(sub, "metrics", None)
-            if metrics is not None:
-                shared.update(dict.fromkeys(sub.names, metrics.horiAdvance))
-        advances = {}
-        for name, glyph in glyphs.items():
-            metrics = getattr(glyph, "metrics", None)
-            advances[name] = metrics.horiAdvance if metrics is not None else shared.get(name)
-        strikes[strike.bitmapSizeTable.ppemY] = advances
-    return strikes
-
-
 def measured_width(advance, ppem, em):
     """A glyph's advance width in pixels as the platform measures it: the
     font's advance scaled in 16.16 fixed point and rounded to a pixel."""
@@ -57,22 +40,17 @@ def measured_width(advance, ppem, em):
 
 
 def match_bitmap_widths(font):
-    """Gives each bitmap the advance width its glyph is measured with; returns
-    how many bitmaps of blocks with one shared width still differ."""
+    """Gives each bitmap with a width of its own the advance width its glyph
+    is measured with (blocks of bitmaps that share one width keep it)."""
     em = font["head"].unitsPerEm
     hmtx = font["hmtx"]
-    left = 0
     for strike, glyphs in zip(font["EBLC"].strikes, font["EBDT"].strikeData):
         ppem = strike.bitmapSizeTable.ppemY
         for block in strike.indexSubTables:
-            shared = getattr(block, "metrics", None)
+            if getattr(block, "metrics", None) is not None:
+                continue
             for name in block.names:
-                wanted = measured_width(hmtx[name][0], ppem, em)
-                if shared is not None:
-                    left += wanted != shared.horiAdvance
-                elif glyphs[name].metrics.horiAdvance != wanted:
-                    glyphs[name].metrics.horiAdvance = wanted
-    return left
+                glyphs[name].metrics.horiAdvance = measured_width(hmtx[name][0], ppem, em)
 
 
 def main(source, out):
