@@ -67,7 +67,9 @@ Extent GdiTextPainter::Measure(const TextFont& font, std::wstring_view text, uin
 {
     Select(font);
     RECT r {};
-    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DrawTextFormat(flags) | DT_CALCRECT);
+    // Measured without DT_VCENTER: some platforms centre the calculated
+    // rectangle on the empty one given, which halves its height.
+    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, (DrawTextFormat(flags) & ~UINT(DT_VCENTER)) | DT_CALCRECT);
     return Extent { r.right - r.left, r.bottom - r.top };
 }
 

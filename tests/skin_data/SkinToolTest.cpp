@@ -92,7 +92,7 @@ TEST_F(SkinToolTest, OurStoredSkinDecodesToItsLayout)
     EXPECT_EQ(info["hintwindow"]["windowpictureindex"], 3);
     EXPECT_EQ(info["hintwindow"]["clientrect"], R(3, 3, 37, 18));
     EXPECT_EQ(info["hintwindow"]["fontname"], "Arial");
-    EXPECT_EQ(info["hintwindow"]["fontheight"], 14);
+    EXPECT_EQ(info["hintwindow"]["fontheight"], -12);
 
     std::vector<std::pair<std::string, std::string>> objects;
     for (const json& o : info["objects"])

@@ -304,8 +304,8 @@ TEST_F(SkinObjectsTest, CaptionTextIsShortenedToTheTextRectAndAligned)
     BoxText text;
     // "textrect" 4,0,210,23 loses 350 - 236 = 114 columns: T = (4, 0, 96, 23).
     EXPECT_EQ(caption.TextPlace(text, true), (Rect { 4, 5, 64, 17 }));
-    EXPECT_EQ(text.Font.Name, "SimSun");
-    EXPECT_EQ(text.Font.Height, 12);
+    EXPECT_EQ(text.Font.Name, "Arial");
+    EXPECT_EQ(text.Font.Height, -13);
     EXPECT_TRUE(text.Font.Style.Has(TFontStyles::fsBold));
     EXPECT_EQ(text.Font.CharSet, 134);
     form.Caption = L"VentroADSL拨号器 V1.2 By Qorin"; // 27 characters, 162 pixels
