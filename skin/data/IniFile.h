@@ -52,6 +52,19 @@ public:
     // The keys of a section in file order, as views (see Find).
     std::vector<std::string_view> SectionKeys(std::string_view section) const;
 
+    // Where things stood in the text read, counting lines from 1 as SplitLines
+    // splits them: the line of a section's first header, of the key lookups
+    // find, or 0 when it is missing or was added by WriteString.
+    uint32_t SectionLine(std::string_view section) const;
+    uint32_t KeyLine(std::string_view section, std::string_view key) const;
+    // Every key line of a section in file order, later duplicates included.
+    struct KeyAt {
+        std::string_view Key;
+        std::string_view Value;
+        uint32_t Line;
+    };
+    std::vector<KeyAt> SectionEntries(std::string_view section) const;
+
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void EraseSection(std::string_view section);
 
@@ -61,28 +74,30 @@ private:
 
     struct Entry {
         uint32_t Section;
-        bool Indexed;   // the first of its key in the section: the one lookups find
-        uint64_t Hash;  // of section and key
+        uint32_t Line : 31;
+        uint32_t Indexed : 1;  // the first of its key in the section: the one lookups find
+        uint64_t Hash;         // of section and key
         std::string_view Key;
         std::string_view Value;
     };
     struct Section {
         std::string_view Name;
+        uint32_t Line;
         uint64_t Hash;
         std::vector<uint32_t> Entries;  // in file order
     };
 
     void Clear();
-    void ReadLine(uint32_t& current, std::string_view raw);
+    void ReadLine(uint32_t& current, std::string_view raw, uint32_t line);
     uint32_t FindSectionIndex(std::string_view name, uint64_t hash) const;
-    uint32_t AddSection(std::string_view name);
+    uint32_t AddSection(std::string_view name, uint32_t line);
     struct Probe {
         uint32_t Entry;   // what lookups give for the key, or NoEntry
         size_t FreeSlot;  // where the key would be indexed when missing
     };
     Probe ProbeEntry(uint32_t section, std::string_view key, uint64_t hash) const;
     uint32_t FindEntry(uint32_t section, std::string_view key) const;
-    void AddEntry(uint32_t section, std::string_view key, std::string_view value);
+    void AddEntry(uint32_t section, std::string_view key, std::string_view value, uint32_t line);
     void RebuildSlots();
     std::string_view Keep(std::string_view text);
 
