@@ -39,18 +39,17 @@ std::vector<uint8_t> ReadSkinFile(const std::wstring& path)
 // Watched files are looked at this often; a save shows after at most two looks.
 constexpr uint32_t WatchInterval = 250;
 
+// The platform's own write time counts in 100 ns; the C runtime's file times
+// behind std::filesystem here count whole seconds, which would miss a second
+// save of the same size within a second.
 skinview::FileStamp StampOf(const std::wstring& path)
 {
-    std::error_code error;
-    const std::filesystem::path file(path);
-    skinview::FileStamp stamp;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error)
-        return stamp;
-    const auto time = std::filesystem::last_write_time(file, error);
-    if (error)
-        return stamp;
-    return skinview::FileStamp { true, uint64_t(size), int64_t(time.time_since_epoch().count()) };
+    WIN32_FILE_ATTRIBUTE_DATA data {};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return {};
+    const uint64_t size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    const uint64_t time = (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return skinview::FileStamp { true, size, int64_t(time) };
 }
 
 std::vector<skinview::FileStamp> StampsOf(const std::vector<std::wstring>& files)
