@@ -98,13 +98,6 @@ void InsertSlot(std::vector<uint32_t>& slots, uint64_t hash, uint32_t index)
     slots[i] = index + 1;
 }
 
-// Line numbers past what an entry holds are kept as 0, "not known": a text of
-// two billion lines is far beyond any definition.
-uint32_t KeptLine(size_t line)
-{
-    return line < (size_t(1) << 31) ? uint32_t(line) : 0;
-}
-
 // A power of two at least twice count (and at least 16).
 size_t SlotCount(size_t count)
 {
@@ -144,6 +137,7 @@ std::vector<std::string> SplitLines(std::string_view text)
 void TMemIniFile::Clear()
 {
     m_text.clear();
+    m_lineStarts.clear();
     m_written.clear();
     m_sections.clear();
     m_entries.clear();
@@ -151,41 +145,42 @@ void TMemIniFile::Clear()
     m_entrySlots.assign(SlotCount(0), 0);
 }
 
-void TMemIniFile::ReadLine(uint32_t& current, std::string_view raw, uint32_t lineNumber)
+void TMemIniFile::ReadLine(uint32_t& current, std::string_view raw)
 {
     std::string_view line = Trim(raw);
     if (line.empty() || line[0] == ';')
         return;
     if (line.front() == '[' && line.back() == ']') {
-        current = AddSection(Trim(line.substr(1, line.size() - 2)), lineNumber);
+        current = AddSection(Trim(line.substr(1, line.size() - 2)));
         return;
     }
     if (current == NoSection)
         return;
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
-        AddEntry(current, line, {}, lineNumber);
+        AddEntry(current, line, {});
     else
-        AddEntry(current, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), lineNumber);
+        AddEntry(current, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
 }
-
 
 void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
 {
     Clear();
     size_t total = 0;
     for (const std::string& line : lines)
-        total += line.size();
+        total += line.size() + 1;
     m_text.reserve(total);
     m_entries.reserve(lines.size());
-    for (const std::string& line : lines)
+    // Each line keeps an end, so that its number can be found later.
+    for (const std::string& line : lines) {
         m_text.insert(m_text.end(), line.begin(), line.end());
+        m_text.push_back('\n');
+    }
     uint32_t current = NoSection;
     size_t offset = 0;
-    size_t number = 0;
     for (const std::string& line : lines) {
-        ReadLine(current, std::string_view(m_text.data() + offset, line.size()), KeptLine(++number));
-        offset += line.size();
+        ReadLine(current, std::string_view(m_text.data() + offset, line.size()));
+        offset += line.size() + 1;
     }
 }
 
@@ -196,8 +191,7 @@ void TMemIniFile::SetText(std::string_view source)
     std::string_view text(m_text.data(), m_text.size());
     m_entries.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
     uint32_t current = NoSection;
-    size_t number = 0;
-    ForEachLine(text, [&](std::string_view line) { ReadLine(current, line, KeptLine(++number)); });
+    ForEachLine(text, [&](std::string_view line) { ReadLine(current, line); });
 }
 
 std::vector<std::string> TMemIniFile::GetStrings() const
@@ -226,13 +220,13 @@ uint32_t TMemIniFile::FindSectionIndex(std::string_view name, uint64_t hash) con
     return NoSection;
 }
 
-uint32_t TMemIniFile::AddSection(std::string_view name, uint32_t line)
+uint32_t TMemIniFile::AddSection(std::string_view name)
 {
     uint64_t hash = NameHash(name);
     uint32_t found = FindSectionIndex(name, hash);
     if (found != NoSection)
         return found;
-    m_sections.push_back(Section { name, line, hash, {} });
+    m_sections.push_back(Section { name, hash, {} });
     if (m_sectionSlots.size() < 2 * m_sections.size())
         RebuildSlots();
     else
@@ -259,13 +253,13 @@ uint32_t TMemIniFile::FindEntry(uint32_t section, std::string_view key) const
     return ProbeEntry(section, key, EntryHash(section, key)).Entry;
 }
 
-void TMemIniFile::AddEntry(uint32_t section, std::string_view key, std::string_view value, uint32_t line)
+void TMemIniFile::AddEntry(uint32_t section, std::string_view key, std::string_view value)
 {
     uint64_t hash = EntryHash(section, key);
     Probe probe = ProbeEntry(section, key, hash);
     bool first = probe.Entry == NoEntry;  // later duplicates are listed, but lookups find the first
     uint32_t index = uint32_t(m_entries.size());
-    m_entries.push_back(Entry { section, line, first, hash, key, value });
+    m_entries.push_back(Entry { section, first, hash, key, value });
     m_sections[section].Entries.push_back(index);
     if (!first)
         return;
@@ -332,16 +326,32 @@ std::vector<std::string_view> TMemIniFile::SectionKeys(std::string_view section)
     return keys;
 }
 
+uint32_t TMemIniFile::LineAt(std::string_view name) const
+{
+    const uintptr_t begin = reinterpret_cast<uintptr_t>(m_text.data());
+    const uintptr_t at = reinterpret_cast<uintptr_t>(name.data());
+    if (m_text.empty() || at < begin || at > begin + m_text.size())
+        return 0;  // written later, not read
+    if (m_lineStarts.empty()) {
+        const std::string_view text(m_text.data(), m_text.size());
+        ForEachLine(text, [&](std::string_view line) { m_lineStarts.push_back(size_t(line.data() - text.data())); });
+    }
+    const size_t offset = size_t(at - begin);
+    auto after = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset);
+    const size_t line = size_t(after - m_lineStarts.begin());
+    return line < (size_t(1) << 31) ? uint32_t(line) : 0;
+}
+
 uint32_t TMemIniFile::SectionLine(std::string_view section) const
 {
     uint32_t s = FindSectionIndex(section, NameHash(section));
-    return s == NoSection ? 0 : m_sections[s].Line;
+    return s == NoSection ? 0 : LineAt(m_sections[s].Name);
 }
 
 uint32_t TMemIniFile::KeyLine(std::string_view section, std::string_view key) const
 {
     uint32_t e = FindEntry(FindSectionIndex(section, NameHash(section)), key);
-    return e == NoEntry ? 0 : m_entries[e].Line;
+    return e == NoEntry ? 0 : LineAt(m_entries[e].Key);
 }
 
 std::vector<TMemIniFile::KeyAt> TMemIniFile::SectionEntries(std::string_view section) const
@@ -350,7 +360,7 @@ std::vector<TMemIniFile::KeyAt> TMemIniFile::SectionEntries(std::string_view sec
     uint32_t s = FindSectionIndex(section, NameHash(section));
     if (s != NoSection)
         for (uint32_t e : m_sections[s].Entries)
-            entries.push_back(KeyAt { m_entries[e].Key, m_entries[e].Value, m_entries[e].Line });
+            entries.push_back(KeyAt { m_entries[e].Key, m_entries[e].Value, LineAt(m_entries[e].Key) });
     return entries;
 }
 
@@ -366,13 +376,13 @@ void TMemIniFile::WriteString(std::string_view section, std::string_view key, st
 {
     uint32_t s = FindSectionIndex(section, NameHash(section));
     if (s == NoSection)
-        s = AddSection(Keep(section), 0);
+        s = AddSection(Keep(section));
     uint32_t found = FindEntry(s, key);
     if (found != NoEntry) {
         m_entries[found].Value = Keep(value);
         return;
     }
-    AddEntry(s, Keep(key), Keep(value), 0);
+    AddEntry(s, Keep(key), Keep(value));
 }
 
 void TMemIniFile::EraseSection(std::string_view section)
@@ -387,11 +397,10 @@ void TMemIniFile::EraseSection(std::string_view section)
     sections.erase(sections.begin() + erased);
     for (Section& s : sections) {
         uint32_t index = uint32_t(m_sections.size());
-        m_sections.push_back(Section { s.Name, s.Line, s.Hash, {} });
+        m_sections.push_back(Section { s.Name, s.Hash, {} });
         for (uint32_t e : s.Entries) {
-            const Entry& old = entries[e];
             m_sections.back().Entries.push_back(uint32_t(m_entries.size()));
-            m_entries.push_back(Entry { index, old.Line, old.Indexed, EntryHash(index, old.Key), old.Key, old.Value });
+            m_entries.push_back(Entry { index, entries[e].Indexed, EntryHash(index, entries[e].Key), entries[e].Key, entries[e].Value });
         }
     }
     RebuildSlots();

@@ -53,8 +53,10 @@ public:
     std::vector<std::string_view> SectionKeys(std::string_view section) const;
 
     // Where things stood in the text read, counting lines from 1 as SplitLines
-    // splits them: the line of a section's first header, of the key lookups
-    // find, or 0 when it is missing or was added by WriteString.
+    // splits them (a line given to SetStrings that holds line ends of its own
+    // counts as several): the line of a section's first header, of the key
+    // lookups find, or 0 when it is missing or was added by WriteString.
+    // Reading pays nothing for it: the lines are counted at the first question.
     uint32_t SectionLine(std::string_view section) const;
     uint32_t KeyLine(std::string_view section, std::string_view key) const;
     // Every key line of a section in file order, later duplicates included.
@@ -74,34 +76,37 @@ private:
 
     struct Entry {
         uint32_t Section;
-        uint32_t Line : 31;
-        uint32_t Indexed : 1;  // the first of its key in the section: the one lookups find
-        uint64_t Hash;         // of section and key
+        bool Indexed;   // the first of its key in the section: the one lookups find
+        uint64_t Hash;  // of section and key
         std::string_view Key;
         std::string_view Value;
     };
     struct Section {
         std::string_view Name;
-        uint32_t Line;
         uint64_t Hash;
         std::vector<uint32_t> Entries;  // in file order
     };
 
     void Clear();
-    void ReadLine(uint32_t& current, std::string_view raw, uint32_t line);
+    void ReadLine(uint32_t& current, std::string_view raw);
     uint32_t FindSectionIndex(std::string_view name, uint64_t hash) const;
-    uint32_t AddSection(std::string_view name, uint32_t line);
+    uint32_t AddSection(std::string_view name);
     struct Probe {
         uint32_t Entry;   // what lookups give for the key, or NoEntry
         size_t FreeSlot;  // where the key would be indexed when missing
     };
     Probe ProbeEntry(uint32_t section, std::string_view key, uint64_t hash) const;
     uint32_t FindEntry(uint32_t section, std::string_view key) const;
-    void AddEntry(uint32_t section, std::string_view key, std::string_view value, uint32_t line);
+    void AddEntry(uint32_t section, std::string_view key, std::string_view value);
     void RebuildSlots();
     std::string_view Keep(std::string_view text);
+    // The line of a name read from the text, by where it lies in m_text.
+    uint32_t LineAt(std::string_view name) const;
 
     std::vector<char> m_text;            // the text read; names and values view it
+    // Where each line of the text starts in m_text, found at the first
+    // question about lines.
+    mutable std::vector<size_t> m_lineStarts;
     std::deque<std::string> m_written;   // names and values added by WriteString
     std::vector<Section> m_sections;
     std::vector<Entry> m_entries;

@@ -35,6 +35,15 @@ constexpr LeadBytePredicate PathLeadBytes = nullptr;  // UTF-8 paths
 #endif
 
 #ifdef _WIN32
+// A face the platform maps to another installed one (a font substitute, as
+// "MS Shell Dlg" is) counts as installed.
+bool FontFaceSubstituted(const std::string& face)
+{
+    return RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", face.c_str(),
+               RRF_RT_REG_SZ, nullptr, nullptr, nullptr)
+        == ERROR_SUCCESS;
+}
+
 // Face names are ANSI text, as the definition is.
 bool FontFaceInstalled(const std::string& face)
 {
@@ -53,7 +62,7 @@ bool FontFaceInstalled(const std::string& face)
         },
         LPARAM(&found), 0);
     ReleaseDC(nullptr, dc);
-    return found;
+    return found || FontFaceSubstituted(face);
 }
 const FontInstalledTest FontTest = FontFaceInstalled;
 #else
