@@ -25,10 +25,10 @@ const TlxSkinData& Skin()
     return *data;
 }
 
-class NoText : public MenuTextPainter {
+class NoText : public ITextPainter {
 public:
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont&, std::wstring_view, Rect, Color, uint32_t) override { }
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont&, std::wstring_view, Rect, Color, uint32_t) override { }
 };
 
 // Paints a level when it is shown and an item when it changes.

@@ -36,7 +36,7 @@ void PaintHint(const HintPaintInput& in, PixelBuffer& out)
     const Color color = resolve(skinned ? in.Look.Frame->FontColor : ClInfoText);
     const HintPaintLayout layout = LayoutHintPaint(skinned ? in.Look : HintLook {}, in.Content, in.Geometry);
     if (in.Content.Rich && in.Content.HasTitle) {
-        MenuFont bold = in.Font;
+        TextFont bold = in.Font;
         bold.Style.Bits |= TFontStyles::fsBold;
         in.Painter->Draw(out.View(), bold, in.Title, layout.Title, color, TextLeft | TextSingleLine);
     }

@@ -11,7 +11,9 @@
 #include "platform/Application.h"
 #include "platform/CustomWindow.h"
 #include "skin/data/SkinComponents.h"
-#include "skin/menus/GdiTextPainter.h"
+#include "platform/WindowTimers.h"
+#include "skin/gfx/GdiTextPainter.h"
+#include "skin/gfx/WinFadeIn.h"
 #include "skin/menus/HintPaint.h"
 #include "skin/menus/MenuTree.h"
 
@@ -38,13 +40,18 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The layered style and alpha as the component asks, set only when they change.
+    void ApplyTransparency(HWND wnd);
+    // The skin's mask as the window region (none without a mask).
+    void ApplyShape(HWND wnd, const TlxSkinData* skin, const HintGeometry& geometry);
+
     TlxSkinHint& m_hint;
     HintPaintInput m_input;
     PixelBuffer m_buffer;
     bool m_previousAlpha = false;
     uint8_t m_previousAlphaValue = 0;
-    uint8_t m_alpha = 0;
-    DWORD m_fadeTick = 0;
+    TWindowTimers m_timers { [this] { return Handle(); } };
+    TFadeIn m_fade;
 };
 
 class TlxSkinHint : public TComponent {
@@ -60,7 +67,7 @@ public:
     bool AlphaBlend = false;
     uint8_t AlphaBlendValue = 0;
     bool AlphaBlendAnimation = false;
-    MenuFont DefaultFont { L"Tahoma", -11, {}, DEFAULT_CHARSET };
+    TextFont DefaultFont { "Tahoma", -11, {}, DEFAULT_CHARSET };
     bool UseSkinFont = true;
     // The pauses before an object hint shows and before it hides again.
     uint32_t HintPause = 500;

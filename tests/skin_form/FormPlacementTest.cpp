@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/form/FormPlacement.h"
+#include "skin/form/PointerRules.h"
+#include "skin/form/SystemMenuItems.h"
+#include "skin/gfx/FadeSteps.h"
 
 using namespace ventro;
 

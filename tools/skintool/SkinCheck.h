@@ -13,6 +13,7 @@
 
 #include "skin/data/BmpFile.h"
 #include "skin/data/IniFile.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/SkinStream.h"
 
 namespace ventro {

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "skin/data/SkinContent.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 #include "tools/skintool/BitmapImport.h"
 #include "tools/skintool/FrameCommands.h"
@@ -71,7 +72,6 @@ const FontInstalledTest FontTest;
 #endif
 
 // Inputs larger than this are refused before they are read.
-constexpr uint64_t MaxInputBytes = uint64_t(64) << 20;
 
 class ToolError : public std::runtime_error {
 public:
@@ -95,7 +95,7 @@ int Usage()
 
 SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 {
-    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxInputBytes);
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxSkinFileBytes);
     std::vector<uint8_t> compressed;
     if (raw) {
         compressed = std::move(bytes);
@@ -113,7 +113,7 @@ SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 // The definition's lines as the engine splits them.
 std::vector<std::string> ReadDefinitionLines(const std::string& path)
 {
-    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxInputBytes);
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxDefinitionFileBytes);
     return SplitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
@@ -123,7 +123,7 @@ DefinitionPictureFiles PicturesBeside(const std::string& definition, std::vector
 {
     return DefinitionPictureFiles(SplitPath(definition, PathLeadBytes).Folder, [&notes](const std::string& path) {
         try {
-            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxInputBytes));
+            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxSkinFileBytes));
             if (imported.Converted())
                 notes.push_back("converted " + path + " (" + imported.ConvertedFrom + ") to "
                     + (imported.Picture.BitsPerPixel == 1 ? "1 bit" : std::to_string(imported.Picture.BitsPerPixel) + " bits"));
@@ -170,7 +170,7 @@ int Compile(const std::string& definition, const std::string& out, bool raw, boo
 // zlib stream), told apart by their content.
 int Check(const std::string& path, bool raw, bool asJson)
 {
-    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxInputBytes);
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxSkinFileBytes);
     std::vector<CheckFinding> findings;
     if (raw || !ReadPackedSkin(bytes).empty()) {
         SkinStreamContent content = ReadSkinFile(path, raw);
