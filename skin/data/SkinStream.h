@@ -64,5 +64,9 @@ PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte = nullpt
 using PictureLoader = std::function<Bitmap(const std::string& path)>;
 bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out,
     LeadBytePredicate isLeadByte = nullptr, const PictureLoader& loadPicture = {});
+// The same for definition lines already read; folder (empty, or ending in a
+// separator) is where the named bitmaps lie.
+bool CompileSkinLines(const std::vector<std::string>& lines, const std::string& folder, std::vector<uint8_t>& out,
+    const PictureLoader& loadPicture = {});
 
 } // namespace ventro
