@@ -275,7 +275,10 @@ void TlxSkinMenu::Popup(HWND control, TlxSkinData* skin, bool popupUp, TMenuItem
 {
     if (!root)
         return;
-    if (m_engine->Visible()) {
+    // Read before the open chain closes: a menu that replaces an open one
+    // neither fades in nor waits for pending messages.
+    const bool replacing = m_engine->Visible();
+    if (replacing) {
         // The open chain is closed, and its control told, before the new one starts.
         std::weak_ptr<bool> alive = AliveToken();
         m_engine->CloseFrom(0);
@@ -290,7 +293,7 @@ void TlxSkinMenu::Popup(HWND control, TlxSkinData* skin, bool popupUp, TMenuItem
         if (skin)
             FreeNotification(skin);
     }
-    m_engine->Popup(root, anchor, popupUp, first);
+    m_engine->Popup(root, anchor, popupUp, first, replacing);
 }
 
 void TlxSkinMenu::CloseFrom(int level) { m_engine->CloseFrom(level); }
