@@ -119,11 +119,10 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
     if (in.Content.Rich) {
         in.Title = hint.Title;
         in.Content.HasTitle = !hint.Title.empty();
-        if (in.Content.HasTitle) {
-            MenuFont bold = in.Font;
-            bold.Style.Bits |= TFontStyles::fsBold;
-            in.Content.Title = in.Painter->Measure(bold, in.Title, TextSingleLine);
-        }
+        // Measured with the hint's font, as it stands before the title is
+        // drawn in bold.
+        if (in.Content.HasTitle)
+            in.Content.Title = in.Painter->Measure(in.Font, in.Title, TextSingleLine);
         in.Content.HasImage = images && hint.ImageIndex >= 0 && hint.ImageIndex < images->Count();
         if (in.Content.HasImage)
             in.Content.Image = images->ImageSize();

@@ -10,6 +10,7 @@
 
 #include "platform/Application.h"
 #include "platform/CustomWindow.h"
+#include "platform/Font.h"
 #include "skin/data/SkinComponents.h"
 #include "skin/menus/GdiTextPainter.h"
 #include "skin/menus/HintPaint.h"
@@ -18,6 +19,16 @@
 namespace ventro {
 
 class TlxSkinHint;
+
+// The framework's default font: what a form's font is until it is given another.
+inline MenuFont FrameworkDefaultFont()
+{
+    const TFontDesc d;
+    TFontStyles style;
+    style.Bits = uint8_t((d.Bold ? TFontStyles::fsBold : 0) | (d.Italic ? TFontStyles::fsItalic : 0)
+        | (d.Underline ? TFontStyles::fsUnderline : 0) | (d.StrikeOut ? TFontStyles::fsStrikeOut : 0));
+    return MenuFont { d.Name, d.Height, style, d.Charset };
+}
 
 class TlxSkinHintWindow : public TCustomWindow {
 public:
@@ -60,7 +71,7 @@ public:
     bool AlphaBlend = false;
     uint8_t AlphaBlendValue = 0;
     bool AlphaBlendAnimation = false;
-    MenuFont DefaultFont { L"Tahoma", -11, {}, DEFAULT_CHARSET };
+    MenuFont DefaultFont = FrameworkDefaultFont();
     bool UseSkinFont = true;
     // The pauses before an object hint shows and before it hides again.
     uint32_t HintPause = 500;
