@@ -314,12 +314,19 @@ TEST(MenuItemAnimation, PlayBackFramesStretchByStretchEffectAndANormalItemsAlsoB
 {
     // One frame as wide as the picture's normal state, played on items
     // wider than it: the middle (between the 5-pixel ends) is stretched or tiled.
+    // The cell is a part of the picture whose columns differ (the item
+    // states are plain across), so that stretching and tiling tell apart.
     TlxDataSkinMenuItem record = StoredMenuItem();
-    record.AnimateSkinRect = record.SkinRect;
+    record.AnimateSkinRect = Rect { 1, 50, 64, 70 };
     record.FrameCount = 1;
     const PixelView pic = MenuItemPicture(&StoredSkin(), &record);
     const Rect cell = record.AnimateSkinRect;
     const int32_t w = 120, middle = w - 10, source = cell.Width() - 10;
+    bool columnsDiffer = false;
+    for (int32_t y = cell.Top; y < cell.Bottom; ++y)
+        for (int32_t x = cell.Left + 6; x < cell.Right - 5; ++x)
+            columnsDiffer |= pic.PixelAt(x, y) != pic.PixelAt(cell.Left + 5, y);
+    ASSERT_TRUE(columnsDiffer);
     const std::vector<int32_t> map = StretchMap(source, middle, false);
     auto stretched = [&](const PixelBuffer& out) {
         for (int32_t y = 0; y < out.Height(); ++y)
