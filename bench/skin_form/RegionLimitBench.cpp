@@ -59,7 +59,7 @@ HWND ShownWindow(int32_t w, int32_t h)
 void RegionSizes()
 {
     HWND wnd = ShownWindow(400, 200);
-    for (size_t n : { 250, 500, 1000, 2000, 3000, 4000, 6000, 8000, 12000, 24000 }) {
+    for (size_t n : { 250, 500, 1000, 1200, 1400, 2000, 4000, 8000, 12000, 24000 }) {
         const std::vector<Rect> rects = CheckerRects(n);
         const int rounds = n <= 4000 ? 21 : n <= 8000 ? 7 : 3;
         double t = MedianMs(rounds, [&] { ApplyWindowRegion(wnd, rects); });
@@ -100,7 +100,7 @@ int main()
     RegionSizes();
     std::unique_ptr<TlxSkinContent> skin = bench::LoadStoredSkin(std::string("Z:") + VENTRO_SKIN_FILE);
     PaintCheckerboard(skin->MaskPicture.Pixels);
-    for (auto [w, h] : { std::pair { 400, 120 }, { 800, 600 }, { 1200, 900 }, { 1600, 1200 }, { 2000, 1500 } })
+    for (auto [w, h] : { std::pair { 250, 60 }, { 300, 100 }, { 800, 600 }, { 2000, 1500 } })
         CheckerboardRebuild(*skin, w, h);
     return 0;
 }

@@ -14,12 +14,13 @@
 namespace ventro {
 
 // The most rectangles one window region may have. The platform builds and
-// applies a region in time that grows faster than its rectangle count (under
-// Wine 24,000 rectangles take over a second), and the region is rebuilt at
-// every resize step; at this bound a rebuild stays under about 20 ms there
-// (bench/skin_form, skin_form_region_bench). A mask whose region would pass
-// it is refused at that size and the window stays rectangular.
-constexpr size_t MaxWindowRegionRects = 4000;
+// applies a region in time that grows with the square of its rectangle count
+// (under Wine 2,000 one-pixel rows of spans take 40 ms, 24,000 take 8 s), and
+// the region is rebuilt at every resize step; at this bound a rebuild stays
+// under about 20 ms there (bench/skin_form, skin_form_region_bench). A mask
+// whose region would pass it is refused at that size and the window stays
+// rectangular.
+constexpr size_t MaxWindowRegionRects = 1200;
 
 struct FrameShape {
     bool Masked = false; // false: the window is its full rectangle

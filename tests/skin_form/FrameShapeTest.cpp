@@ -133,7 +133,7 @@ TEST(FrameShape, AMaskBeyondTheRegionBoundIsRefusedAndTheWindowIsItsRectangle)
     skin.HasMask = true;
     PixelBuffer mask = CheckerMask(100, 80);
     TFrameGeometry g = CalcFrameGeometry(skin, 150, 100);
-    FrameShape shaped = BuildFrameShape(skin, g, mask.View());
+    FrameShape shaped = BuildFrameShape(skin, g, mask.View(), size_t(1) << 30);
     ASSERT_TRUE(shaped.Masked);
     EXPECT_EQ(shaped.RefusedRects, 0u);
     EXPECT_TRUE(RefusedMaskReason(shaped).empty());
@@ -168,7 +168,7 @@ TEST(FrameShape, ACheckerboardOfOurSkinsSizeIsAppliedSmallAndRefusedLarge)
     FrameSkinInfo skin = FrameSkinFromContent(StoredSkin());
     ASSERT_TRUE(skin.HasMask);
     PixelBuffer mask = CheckerMask(skin.W0, skin.H0);
-    FrameShape small = BuildFrameShape(skin, CalcFrameGeometry(skin, 400, 120), mask.View());
+    FrameShape small = BuildFrameShape(skin, CalcFrameGeometry(skin, 250, 60), mask.View());
     EXPECT_TRUE(small.Masked);
     EXPECT_LE(small.Region.size(), MaxWindowRegionRects);
     FrameShape large = BuildFrameShape(skin, CalcFrameGeometry(skin, 2000, 1500), mask.View());

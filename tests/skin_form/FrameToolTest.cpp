@@ -166,16 +166,16 @@ TEST_F(FrameToolTest, AMaskWithTooManyRectanglesIsRefusedAndTheFrameSaysWhy)
     const std::string skin = CheckerboardSkin(dir, "ASAN_OPTIONS=detect_leaks=0 '" VENTRO_SKINTOOL "'");
     ASSERT_FALSE(skin.empty());
     // Small, the checkerboard's region is within the bound and applied.
-    json small = Frame("'" + skin + "' 400 120");
-    EXPECT_GT(small["region"]["count"].get<int>(), 1000);
-    EXPECT_LE(small["region"]["count"].get<int>(), 4000);
+    json small = Frame("'" + skin + "' 250 60");
+    EXPECT_GT(small["region"]["count"].get<int>(), 500);
+    EXPECT_LE(small["region"]["count"].get<int>(), 1200);
     EXPECT_EQ(small["region"]["refused"], nullptr);
     // Large, it would pass the bound: the window is its rectangle.
     json large = Frame("'" + skin + "' 2000 1500");
     EXPECT_EQ(large["region"]["count"], 1);
     EXPECT_EQ(large["region"]["bounds"], R(0, 0, 2000, 1500));
     const std::string why = large["region"]["refused"].get<std::string>();
-    EXPECT_NE(why.find("rectangles at 2000x1500, more than the 4000"), std::string::npos) << why;
+    EXPECT_NE(why.find("rectangles at 2000x1500, more than the 1200"), std::string::npos) << why;
 }
 
 TEST_F(FrameToolTest, HitTestCodes)
