@@ -13,6 +13,7 @@
 #include "platform/Colors.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/WinFrameDrawing.h"
+#include "skin/gfx/GdiTextPainter.h"
 #include "skin/gfx/DibSection.h"
 
 namespace {
@@ -45,7 +46,7 @@ struct Target {
 
 struct Scene {
     TStaticForm form { SystemColorResolver() };
-    TWinTextPainter text;
+    GdiTextPainter text;
     TSkinFrame frame;
     Target target;
     Scene(const TlxSkinContent* skin, int32_t w, int32_t h) : frame(form, skin, FrameOptions {}), target(w, h)

@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "skin/data/BmpFile.h"
+#include "skin/data/SkinLimits.h"
 
 namespace ventro {
 
 constexpr int32_t SkinStreamVersion = 3;
-// All pictures of one skin together may hold at most this many pixels.
-constexpr int64_t MaxSkinPixels = int64_t(24) << 20;
 
 struct SkinStreamContent {
     int32_t Version = SkinStreamVersion;

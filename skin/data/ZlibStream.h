@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 
 namespace ventro {
@@ -26,10 +27,6 @@ public:
 };
 
 enum class TCompressionLevel { clNone, clFastest, clDefault, clMax };
-
-// The upper bound of inflated output the helpers accept; decoding beyond it
-// is refused as a compression error rather than exhausting memory.
-constexpr int64_t MaxInflatedSize = int64_t(64) << 20;
 
 struct ZlibState;
 

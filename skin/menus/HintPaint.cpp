@@ -38,7 +38,7 @@ void PaintHint(const HintPaintInput& in, PixelBuffer& out)
     const Color color = resolve(skinned ? in.Look.Frame->FontColor : ClInfoText);
     const HintPaintLayout layout = LayoutHintPaint(skinned ? in.Look : HintLook {}, in.Content, in.Geometry);
     if (in.Content.Rich && in.Content.HasTitle) {
-        MenuFont bold = in.Font;
+        TextFont bold = in.Font;
         bold.Style.Bits |= TFontStyles::fsBold;
         // The title was measured in the hint's font; in bold it may run past
         // that width, up to the window's edge.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Liveness.h"
 #include "skin/menus/MenuLayout.h"
 #include "skin/menus/MenuPaint.h"
 
@@ -162,8 +163,8 @@ private:
     bool m_firstPopup = false;
     PopupLevel* m_waitLevel = nullptr;
     int m_waitItem = -1;
-    // Cleared when the engine ends, so work that runs user code can tell.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    // Ends with the engine, so work that runs user code can tell.
+    TLiveness m_liveness;
     // Counts chain changes, so a submenu is not opened for a chain that a
     // command closed or replaced meanwhile.
     uint64_t m_generation = 0;

@@ -53,7 +53,7 @@ TlxTrayIcon::TlxTrayIcon(TComponent* owner) : TComponent(owner)
 
 TlxTrayIcon::~TlxTrayIcon()
 {
-    *m_alive = false;
+    m_liveness.End();
     RemoveTrayIcon();
     StopAnimateTimer();
     StopClickTimer();
@@ -233,9 +233,9 @@ void TlxTrayIcon::Cycle()
     m_icon = ImageIcon(*m_iconList, CapIconIndex(m_iconIndex, count));
     const int next = NextCycleIndex(m_iconIndex, count);
     if (OnCycle) {
-        std::weak_ptr<bool> alive = m_alive;
+        const TAliveToken alive = m_liveness.Token();
         OnCycle(this, next);
-        if (alive.expired())
+        if (!alive)
             return;
     }
     UpdateTrayIcon();
@@ -266,16 +266,16 @@ void TlxTrayIcon::PopupAtCursor()
     POINT p;
     if (!m_popupMenu || !m_popupMenu->AutoPopup || !GetCursorPos(&p))
         return;
-    std::weak_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     Application().ProcessMessages();
-    if (alive.expired() || !m_popupMenu)
+    if (!alive || !m_popupMenu)
         return;
     SetForegroundWindow(ReceiverWindow());
     if (HWND owner = OwnerWindow())
         SetForegroundWindow(owner);
     m_popupMenu->PopupComponent = this;
     m_popupMenu->Popup(p.x, p.y);
-    if (alive.expired())
+    if (!alive)
         return;
     if (HWND owner = OwnerWindow())
         PostMessageW(owner, WM_NULL, 0, 0);
@@ -307,7 +307,7 @@ void TlxTrayIcon::MouseMessage(UINT mouseMessage)
     POINT p {};
     GetCursorPos(&p);
     const TShiftState shift = KeyboardShiftState();
-    std::weak_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     switch (mouseMessage) {
     case WM_MOUSEMOVE:
         if (OnMouseMove)
@@ -323,27 +323,27 @@ void TlxTrayIcon::MouseMessage(UINT mouseMessage)
         });
         if (OnMouseDown)
             OnMouseDown(this, TMouseButton::mbLeft, shift + TShift::ssLeft, p.x, p.y);
-        if (!alive.expired() && PopupByLeftButton)
+        if (alive && PopupByLeftButton)
             PopupAtCursor();
         break;
     case WM_LBUTTONUP:
         if (m_clicks.LeftUp() == TrayClickTracker::Report::Click && OnClick)
             OnClick(this);
-        if (!alive.expired() && OnMouseUp)
+        if (alive && OnMouseUp)
             OnMouseUp(this, TMouseButton::mbLeft, shift + TShift::ssLeft, p.x, p.y);
         break;
     case WM_LBUTTONDBLCLK:
         m_clicks.DoubleClick();
         if (OnDblClick)
             OnDblClick(this);
-        if (!alive.expired() && m_popupMenu && m_popupMenu->AutoPopup && !PopupByLeftButton)
+        if (alive && m_popupMenu && m_popupMenu->AutoPopup && !PopupByLeftButton)
             if (TMenuItem* item = FirstDefaultItem(m_popupMenu->Items()))
                 ClickMenuItem(*item);
         break;
     case WM_RBUTTONDOWN:
         if (OnMouseDown)
             OnMouseDown(this, TMouseButton::mbRight, shift + TShift::ssRight, p.x, p.y);
-        if (!alive.expired())
+        if (alive)
             PopupAtCursor();
         break;
     case WM_RBUTTONUP:

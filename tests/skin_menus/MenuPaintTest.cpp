@@ -15,7 +15,7 @@ using testing::StoredMenuItem;
 using testing::StoredSkin;
 
 // Records every text drawn; measures 7 pixels per character.
-class RecordingText : public MenuTextPainter {
+class RecordingText : public ITextPainter {
 public:
     struct Call {
         std::wstring Text;
@@ -23,8 +23,8 @@ public:
         Color Colour;
         uint32_t Flags;
     };
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont&, std::wstring_view text, Rect r, Color color, uint32_t flags) override
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont&, std::wstring_view text, Rect r, Color color, uint32_t flags) override
     {
         Calls.push_back({ std::wstring(text), r, color, flags });
     }

@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Text.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/lxUtils.h"
 #include "skin/menus/lxSkinHint.h"
@@ -136,7 +137,7 @@ TEST_F(ExactWinTest, TheHintsDefaultFontIsTheFrameworksDefaultFont)
     auto* hint = new TlxSkinHint(owner.get());
     auto form = std::make_unique<TForm>(&Application());
     const TFontDesc& framework = form->Font();
-    EXPECT_EQ(hint->DefaultFont.Name, framework.Name);
+    EXPECT_EQ(hint->DefaultFont.Name, WideToAnsi(framework.Name));
     EXPECT_EQ(hint->DefaultFont.Height, framework.Height);
     EXPECT_EQ(hint->DefaultFont.CharSet, framework.Charset);
     EXPECT_EQ(hint->DefaultFont.Style.Bits, 0);
@@ -153,7 +154,7 @@ TEST_F(ExactWinTest, ARichHintsTitleIsMeasuredWithTheHintsOwnFont)
     hint->ShowHint(100, 100, L"Text");
     const HintPaintInput& shown = hint->Window().Shown();
     const Extent plain = hint->Painter().Measure(hint->DefaultFont, title, TextSingleLine);
-    MenuFont bold = hint->DefaultFont;
+    TextFont bold = hint->DefaultFont;
     bold.Style.Bits |= TFontStyles::fsBold;
     ASSERT_NE(hint->Painter().Measure(bold, title, TextSingleLine).Width, plain.Width) << "the fonts do not differ";
     EXPECT_EQ(shown.Content.Title.Width, plain.Width);

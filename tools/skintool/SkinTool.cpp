@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "skin/data/SkinContent.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 #include "tools/skintool/BitmapImport.h"
 #include "tools/skintool/FrameCommands.h"
@@ -34,7 +35,6 @@ constexpr LeadBytePredicate PathLeadBytes = nullptr;  // UTF-8 paths
 #endif
 
 // Inputs larger than this are refused before they are read.
-constexpr uint64_t MaxInputBytes = uint64_t(64) << 20;
 
 class ToolError : public std::runtime_error {
 public:
@@ -57,7 +57,7 @@ int Usage()
 
 SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 {
-    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxInputBytes);
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxSkinFileBytes);
     std::vector<uint8_t> compressed;
     if (raw) {
         compressed = std::move(bytes);
@@ -80,7 +80,7 @@ int Compile(const std::string& definition, const std::string& out, bool raw)
     std::vector<std::string> notes;
     auto load = [&](const std::string& path) {
         try {
-            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxInputBytes));
+            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxSkinFileBytes));
             if (imported.Converted())
                 notes.push_back("converted " + path + " (" + imported.ConvertedFrom + ") to "
                     + (imported.Picture.BitsPerPixel == 1 ? "1 bit" : std::to_string(imported.Picture.BitsPerPixel) + " bits"));

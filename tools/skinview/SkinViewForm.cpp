@@ -8,6 +8,7 @@
 
 #include "platform/Text.h"
 #include "skin/data/SkinBroadcast.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 
 namespace ventro {
@@ -15,7 +16,7 @@ namespace ventro {
 namespace {
 
 // Skins are a few hundred kilobytes; anything far larger is not one.
-constexpr std::uintmax_t MaxSkinFileSize = 64u << 20;
+constexpr std::uintmax_t MaxSkinFileSize = MaxSkinFileBytes;
 
 std::vector<uint8_t> ReadSkinFile(const std::wstring& path)
 {
