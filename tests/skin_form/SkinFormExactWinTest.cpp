@@ -99,10 +99,14 @@ protected:
         const Rect w = Bounds(form.Handle());
         const Rect& r = object.ObjectRect;
         SetCursorPos(w.Left + (r.Left + r.Right) / 2, w.Top + (r.Top + r.Bottom) / 2);
+        // A pointer event still queued from an earlier test may have made it hot already.
+        form.Skin->TrackObjects(-1, -1, false);
         form.Skin->TrackObjects((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2, true);
     }
     void Show(ExactForm& form)
     {
+        // Away from where an earlier test left it over a button.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         form.Show();
         SetForegroundWindow(form.Handle());
         Pump(30);
@@ -421,16 +425,18 @@ TEST_F(SkinFormExactTest, TheFallbackCaptionTakesTheReadingOrderAndTheResourceSt
     ASSERT_EQ(PrintedCaption(wnd), plain);
 
     // Skin data that is not loaded leaves the fallback frame, in the
-    // character set of its resource strings.
-    form.SetCaption(L"拨号器 Caption");
-    const std::vector<COLORREF> western = PrintedCaption(wnd);
+    // character set of its resource strings (a difference Wine's font
+    // mapping does not show here, so the fonts are asked for).
+    EXPECT_EQ(form.Skin->FallbackCaptionFonts().Active.CharSet, form.Skin->DefCaptionFont().Font.CharSet);
     auto skin = std::make_unique<TlxSkinData>(nullptr);
     auto strings = std::make_unique<TlxResourceStrData>(nullptr);
     strings->CharSet = GB2312_CHARSET;
     skin->SetResourceStrData(strings.get());
     form.Skin->SetSkinData(skin.get());
     ASSERT_FALSE(form.Skin->Frame()->Skinned());
-    EXPECT_NE(PrintedCaption(wnd), western) << "the caption font kept its own character set";
+    EXPECT_EQ(form.Skin->FallbackCaptionFonts().Active.CharSet, GB2312_CHARSET);
+    EXPECT_EQ(form.Skin->FallbackCaptionFonts().Inactive.CharSet, GB2312_CHARSET);
+    EXPECT_EQ(form.Skin->FallbackCaptionFonts().Active.Name, form.Skin->DefCaptionFont().Font.Name);
     form.Skin->SetSkinData(nullptr);
 }
 
