@@ -20,6 +20,7 @@
 #include "skin/form/LumenSkinForm.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/lxUtils.h"
+#include "tests/skin_form/StoredSkinData.h"
 #include "tests/support/Pump.h"
 
 namespace ventro {
@@ -27,14 +28,7 @@ namespace {
 
 using test::Pump;
 
-std::unique_ptr<TlxSkinData> LoadStoredSkin(TComponent* owner)
-{
-    auto skin = std::make_unique<TlxSkinData>(owner);
-    std::vector<uint8_t> packed = ReadWholeFile(std::string("Z:") + VENTRO_SKIN_FILE);
-    skin->LoadSkinStreamContent(ReadSkinStream(InflateBytes(ReadPackedSkin(packed))));
-    skin->Empty = false;
-    return skin;
-}
+using test::LoadStoredSkin;
 
 // A form with the main window's client size; its controller is made after
 // `below` (if any) is put on the window, so that handler sees what the
