@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/skin_form/FrameBenchScenes.h"
+#include "bench/skin_form/WinBenchTiming.h"
 #include "platform/Colors.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/WinFrameDrawing.h"
@@ -20,21 +21,7 @@ namespace {
 
 using namespace ventro;
 
-double MedianMs(int rounds, const std::function<void()>& work)
-{
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        LARGE_INTEGER a, b;
-        QueryPerformanceCounter(&a);
-        work();
-        QueryPerformanceCounter(&b);
-        times.push_back(double(b.QuadPart - a.QuadPart) * 1000.0 / double(f.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::MedianMs;
 
 struct Target {
     DibSection pixels;

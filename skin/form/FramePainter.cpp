@@ -94,7 +94,8 @@ void ComposeDefaultFrame(TSkinFrame& frame, ITextPainter& text, const DefaultCap
     const bool painted = frame.Services().CaptionPaint(captionCanvas, textArea, active);
     if (!painted && !title.empty() && !cap.IsEmpty()) {
         const TextFont& font = active ? fonts.Active : fonts.Inactive;
-        auto measure = [&](std::wstring_view s) { return text.Measure(font, s, TextCaptionLine); };
+        const uint32_t flags = TextCaptionLine | frame.Services().ReadingFlags();
+        auto measure = [&](std::wstring_view s) { return text.Measure(font, s, flags); };
         const int32_t l = textArea.Left - b;
         const int64_t a = WidthOfRect(textArea) + b;
         std::wstring shown = FitWideTextToWidth(title, a, [&](std::wstring_view s) { return int64_t(measure(s).Width); });
@@ -103,8 +104,7 @@ void ComposeDefaultFrame(TSkinFrame& frame, ITextPainter& text, const DefaultCap
         const int64_t topY = capH / 2 - size.Height / 2;
         const Rect place { int32_t(left), int32_t(topY), int32_t(left + size.Width), int32_t(topY + size.Height) };
         FillPixels(cap, Rect { place.Left - 2, place.Top - 2, place.Right + 2, place.Bottom + 2 }, face);
-        text.Draw(cap, font, shown, place, colors.Resolve(active ? fonts.ActiveColor : fonts.InactiveColor),
-            TextCaptionLine);
+        text.Draw(cap, font, shown, place, colors.Resolve(active ? fonts.ActiveColor : fonts.InactiveColor), flags);
     }
     for (auto& o : frame.Objects())
         if (o->Visible)

@@ -6,6 +6,7 @@
 
 #include "base/Exception.h"
 #include "platform/Colors.h"
+#include "platform/Compositor.h"
 #include "platform/Text.h"
 #include "skin/form/WinFrameDrawing.h"
 #include "skin/gfx/GdiTextPainter.h"
@@ -34,6 +35,8 @@ TlxLumenSkinForm::TlxLumenSkinForm(TComponent* owner)
     m_text = std::make_unique<GdiTextPainter>();
     m_defaultSysMenu = std::make_unique<TPopupMenu>(nullptr);
     m_skinMenu = new TlxSkinMenu(this);
+    // The engine's own alpha is 150; the form's MenusAlphaBlendValue is 200.
+    m_skinMenu->AlphaBlendValue = 200;
     m_trayMenu = new TlxSkinPopupMenu(this);
     BuildTrayMenu();
 
@@ -53,6 +56,7 @@ TlxLumenSkinForm::TlxLumenSkinForm(TComponent* owner)
     RebuildFrame();
     if (HandleReady()) {
         m_active = GetActiveWindow() == m_form->Handle();
+        SetCompositorFrame(m_form->Handle(), false);
         m_form->FrameChanged();
         m_form->SetClientSize(clientWidth, clientHeight);
     }
@@ -79,6 +83,7 @@ TlxLumenSkinForm::~TlxLumenSkinForm()
             SetWindowRgn(wnd, nullptr, TRUE);
         if (m_layered)
             SetLayered(false);
+        SetCompositorFrame(wnd, true);
         m_form->SetBorderIcons(m_formIcons);
         m_form->FrameChanged();
         RedrawWholeWindow(wnd);
@@ -129,7 +134,7 @@ void TlxLumenSkinForm::SetAlwaysResize(bool value)
 {
     m_alwaysResize = value;
     if (Changeable())
-        RebuildFrame();
+        ApplyFrameOptions();
 }
 
 void TlxLumenSkinForm::SetStatusBar(TComponent* value) { Link(m_statusBar, value); }
@@ -148,7 +153,7 @@ void TlxLumenSkinForm::SetHideCaptionButtons(bool value)
     m_hideCaptionButtons = value;
     if (Changeable()) {
         ApplyFormBorderIcons();
-        RebuildFrame();
+        ApplyFrameOptions();
         RepaintFrame();
     }
 }
@@ -181,7 +186,7 @@ void TlxLumenSkinForm::SetShowIcon(bool value)
 {
     m_showIcon = value;
     if (Changeable()) {
-        RebuildFrame();
+        ApplyFrameOptions();
         RepaintFrame();
     }
 }
@@ -219,8 +224,8 @@ void TlxLumenSkinForm::SetSkinHint(TlxSkinHint* value)
 void TlxLumenSkinForm::SetUseDefaultObjectHint(bool value)
 {
     m_useDefaultObjectHint = value;
-    if (Changeable() && value && m_frame && m_skinData)
-        ApplyDefaultHints(m_frame->Objects(), ResStrings());
+    if (Changeable() && value)
+        ApplyDefaultObjectHints();
 }
 
 bool TlxLumenSkinForm::MenusAlphaBlend() const { return m_skinMenu->AlphaBlend; }
@@ -306,14 +311,14 @@ void TlxLumenSkinForm::SetMinHeight(int value)
 {
     m_limits.MinHeight = value;
     if (Changeable())
-        RebuildFrame();
+        ApplyFrameOptions();
 }
 
 void TlxLumenSkinForm::SetMinWidth(int value)
 {
     m_limits.MinWidth = value;
     if (Changeable())
-        RebuildFrame();
+        ApplyFrameOptions();
 }
 
 void TlxLumenSkinForm::SetBorderIcons(const TlxBorderIcons& value)
@@ -321,7 +326,7 @@ void TlxLumenSkinForm::SetBorderIcons(const TlxBorderIcons& value)
     m_borderIcons = value;
     if (Changeable()) {
         ApplyFormBorderIcons();
-        RebuildFrame();
+        ApplyFrameOptions();
         RepaintFrame();
     }
 }
@@ -394,6 +399,11 @@ int32_t TlxLumenSkinForm::CaptionCharSet() const
     if (m_skinData && m_skinData->ResourceStrData())
         return m_skinData->ResourceStrData()->CharSet;
     return m_defCaptionFont.Font.CharSet;
+}
+
+uint32_t TlxLumenSkinForm::ReadingFlags() const
+{
+    return HandleReady() && (GetWindowLongPtrW(m_form->Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) ? TextRtlReading : 0;
 }
 
 int32_t TlxLumenSkinForm::ButtonsOffset() const

@@ -217,6 +217,9 @@ public:
     TPopupMenu& DefaultSystemMenu() { return *m_defaultSysMenu; }
     TlxSkinPopupMenu& TrayMenu() { return *m_trayMenu; }
     TlxSkinMenu& SkinMenu() { return *m_skinMenu; }
+    // The fallback caption's fonts: DefCaptionFont and DefInActiveCaptionFont in
+    // the character set of the skin's resource strings, when there are any.
+    DefaultCaptionFonts FallbackCaptionFonts() const;
     // The system menu as it would show now: the default one rebuilt, or the application's.
     TMenuItem& PrepareSystemMenu();
     bool TrackingTimerRunning() const;
@@ -263,6 +266,7 @@ private:
     std::wstring CaptionText() const override;
     int32_t CaptionCharSet() const override;
     int32_t ButtonsOffset() const override;
+    uint32_t ReadingFlags() const override;
     const IColorResolver& Colors() const override;
     void DrawSmallIcon(FrameCanvas& canvas, int32_t x, int32_t y) override;
     bool CaptionPaint(FrameCanvas& canvas, Rect objectRect, bool active) override;
@@ -307,7 +311,10 @@ private:
     void ApplyFormBorderIcons();
     void WidthNudge();
     void FitSizeToSkin();
-    void SkinMessage(UINT message);
+    void SkinMessage(UINT message, bool own);
+    void ApplyDefaultObjectHints();
+    // Visibility, enabling and placement again on the same objects.
+    void ApplyFrameOptions();
     void NotifyChildren();
 
     // The message map (LumenSkinFormMessages.cpp).
@@ -318,11 +325,13 @@ private:
     std::optional<LRESULT> OnDestroy(FormMessage& m);
     void AfterSize(const FormMessage& m, LRESULT& result);
     void AfterActivate(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnSetText(FormMessage& m);
     void AfterSetText(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnThemeCaption(FormMessage& m);
     std::optional<LRESULT> OnEraseBkgnd(FormMessage& m);
     std::optional<LRESULT> OnShowWindow(FormMessage& m);
     std::optional<LRESULT> OnSetCursor(FormMessage& m);
-    void AfterGetMinMaxInfo(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnGetMinMaxInfo(FormMessage& m);
     std::optional<LRESULT> OnNcCalcSize(FormMessage& m);
     std::optional<LRESULT> OnNcHitTest(FormMessage& m);
     void AfterNcHitTest(const FormMessage& m, LRESULT& result);

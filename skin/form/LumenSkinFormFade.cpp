@@ -10,8 +10,9 @@ namespace ventro {
 
 namespace {
 
-// One fade step per tick; the platform rounds short timers up to its tick.
-constexpr UINT FadeInterval = 10;
+// One step of 10 per 5 ms of elapsed time; the timer asks that often, and the
+// platform may tick less often (every 15.6 ms), so the fade keeps its length.
+constexpr UINT FadeStepMs = 5;
 
 } // namespace
 
@@ -43,7 +44,8 @@ void TlxLumenSkinForm::FadeStart()
     ApplyAlpha(0);
     const uint8_t target = FadeTarget(m_alphaBlend, m_alphaBlendAnimation, m_alphaBlendValue);
     // Without the animation the one tick shows the target at once.
-    m_fade.Start(target, m_alphaBlendAnimation ? FadeInterval : 1, FadeStepEachTick(m_alphaBlendAnimation ? 10 : 255),
+    m_fade.Start(target, m_alphaBlendAnimation ? FadeStepMs : 1,
+        m_alphaBlendAnimation ? FadeStepPer(FadeStepMs, 10) : FadeStepEachTick(255),
         [this](uint8_t alpha, bool last) { ShowFadeStep(alpha, last); });
 }
 

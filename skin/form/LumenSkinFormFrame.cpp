@@ -5,6 +5,7 @@
 #include "skin/form/LumenSkinForm.h"
 
 #include "platform/Colors.h"
+#include "platform/Compositor.h"
 #include "platform/Graphics.h"
 #include "skin/form/WinFrameDrawing.h"
 #include "skin/gfx/RectUtils.h"
@@ -57,8 +58,7 @@ void TlxLumenSkinForm::RebuildFrame()
     m_hot = m_previousHot = m_pressed = -1;
     const TlxSkinContent* skin = m_skinReady && m_skinned && m_skinData ? m_skinData : nullptr;
     m_frame = std::make_unique<TSkinFrame>(*this, skin, MakeFrameOptions());
-    if (skin && m_useDefaultObjectHint)
-        ApplyDefaultHints(m_frame->Objects(), ResStrings());
+    ApplyDefaultObjectHints();
     if (HandleReady()) {
         Rect r = WindowRectOf(m_form->Handle());
         m_frame->SetSize(r.Width(), r.Height());
@@ -95,7 +95,9 @@ void TlxLumenSkinForm::UpdateWindowRegion()
     if (!HandleReady())
         return;
     HWND wnd = m_form->Handle();
-    if (m_skinned && m_frame && m_frame->Skinned() && m_frame->Shape().Masked) {
+    // A skinned frame always has a region: the mask's, or the window's
+    // rectangle, without which a composited desktop draws its own frame.
+    if (m_skinned && m_frame && m_form->BorderStyle() != TBorderStyle::bsNone) {
         m_regionApplied = ApplyWindowRegion(wnd, m_frame->RegionRects());
     } else if (m_regionApplied) {
         SetWindowRgn(wnd, nullptr, TRUE);
@@ -114,14 +116,21 @@ void TlxLumenSkinForm::PaintFrame(HDC dc)
         if (!ComposeSkinFrame(*m_frame, *m_text, image))
             return;
     } else {
-        DefaultCaptionFonts fonts;
-        fonts.Active = m_defCaptionFont.Font;
-        fonts.ActiveColor = m_defCaptionFont.FontColor;
-        fonts.Inactive = m_defInActiveCaptionFont.Font;
-        fonts.InactiveColor = m_defInActiveCaptionFont.FontColor;
-        ComposeDefaultFrame(*m_frame, *m_text, fonts, image);
+        ComposeDefaultFrame(*m_frame, *m_text, FallbackCaptionFonts(), image);
     }
     PaintFrameImage(dc, image, m_frame->ClientRect());
+}
+
+DefaultCaptionFonts TlxLumenSkinForm::FallbackCaptionFonts() const
+{
+    DefaultCaptionFonts fonts;
+    fonts.Active = m_defCaptionFont.Font;
+    fonts.ActiveColor = m_defCaptionFont.FontColor;
+    fonts.Inactive = m_defInActiveCaptionFont.Font;
+    fonts.InactiveColor = m_defInActiveCaptionFont.FontColor;
+    if (m_skinData && m_skinData->ResourceStrData())
+        fonts.Active.CharSet = fonts.Inactive.CharSet = m_skinData->ResourceStrData()->CharSet;
+    return fonts;
 }
 
 void TlxLumenSkinForm::RepaintFrame()
@@ -269,6 +278,7 @@ void TlxLumenSkinForm::ChangeSkinnable(bool value)
         ShowWindow(wnd, SW_HIDE);
     }
     m_skinned = value;
+    SetCompositorFrame(wnd, !value);
     if (!value && m_regionApplied) {
         SetWindowRgn(wnd, nullptr, TRUE);
         m_regionApplied = false;
@@ -292,10 +302,12 @@ void TlxLumenSkinForm::NotifyChildren()
         SendMessageW(child, ParentBackgroundChangedMessage, 0, 0);
 }
 
-void TlxLumenSkinForm::SkinMessage(UINT message)
+void TlxLumenSkinForm::SkinMessage(UINT message, bool own)
 {
     switch (message) {
     case SKM_BEFORECHANGESKIN:
+        if (!own)
+            break;
         m_skinChanging = true;
         m_skinReady = false;
         StopTimers();
@@ -305,21 +317,38 @@ void TlxLumenSkinForm::SkinMessage(UINT message)
         break;
     case SKM_CHANGESKIN:
         m_skinChanging = false;
-        ApplySkin();
+        if (own)
+            ApplySkin();
         break;
     case SKM_AFTERCHANGESKIN:
         if (OnAfterChangeSkinData)
             OnAfterChangeSkinData(this);
         break;
     case SKM_CHANGERESSTRDATA:
-        if (m_frame && m_useDefaultObjectHint)
-            ApplyDefaultHints(m_frame->Objects(), ResStrings());
+        ApplyDefaultObjectHints();
         break;
     case SKM_CHANGESKINNABLE:
-        ChangeSkinnable(m_skinData->SkinnableForm());
+        if (own)
+            ChangeSkinnable(m_skinData->SkinnableForm());
         break;
     default: break;
     }
+}
+
+void TlxLumenSkinForm::ApplyDefaultObjectHints()
+{
+    if (m_frame && m_useDefaultObjectHint && m_skinData)
+        ApplyDefaultHints(m_frame->Objects(), ResStrings());
+}
+
+void TlxLumenSkinForm::ApplyFrameOptions()
+{
+    if (!m_frame)
+        return;
+    // The objects stay: a hot, pressed, morphing or animating button keeps its
+    // state, and an object whose own handler set the property is not freed.
+    m_frame->SetOptions(MakeFrameOptions());
+    ApplyDefaultObjectHints();
 }
 
 } // namespace ventro

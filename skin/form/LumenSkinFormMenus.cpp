@@ -21,6 +21,8 @@ void TlxLumenSkinForm::PopupMenu(TlxActiveSkinObject& object, MenuItemRef menu)
     Rect anchor { w.Left + object.ObjectRect.Left, w.Top + object.ObjectRect.Top, w.Left + object.ObjectRect.Right,
         w.Top + object.ObjectRect.Bottom };
     EnterMenuState();
+    // The frame's menus have no images: an image menu shown before leaves none.
+    m_skinMenu->SetImages(nullptr);
     m_skinMenu->Popup(m_form->Handle(), ProvidedMenusSkinData(), false,
         const_cast<TMenuItem*>(static_cast<const TMenuItem*>(menu)), anchor, 0);
 }
@@ -110,6 +112,7 @@ void TlxLumenSkinForm::PopupSystemMenu(Rect screenRect)
         return;
     TMenuItem& root = PrepareSystemMenu();
     EnterMenuState();
+    m_skinMenu->SetImages(nullptr);
     m_skinMenu->Popup(m_form->Handle(), ProvidedMenusSkinData(), false, &root, screenRect, 0);
 }
 

@@ -5,6 +5,7 @@
 // component may end inside any of them, and the dispatcher alone checks.
 #include "skin/form/LumenSkinForm.h"
 
+#include "platform/Compositor.h"
 #include "platform/Graphics.h"
 #include "skin/form/PointerRules.h"
 #include "skin/form/WinFrameDrawing.h"
@@ -15,6 +16,11 @@
 namespace ventro {
 
 namespace {
+
+// The theme's undocumented messages that draw the caption and the frame of a
+// window the platform thinks it frames (WM_NCUAHDRAWCAPTION, WM_NCUAHDRAWFRAME).
+constexpr UINT ThemeDrawCaptionMessage = 0xAE;
+constexpr UINT ThemeDrawFrameMessage = 0xAF;
 
 // Messages that hide an object hint and close an open skinned menu.
 bool IsClosingFilterMessage(UINT message)
@@ -48,12 +54,14 @@ const TlxLumenSkinForm::MessageHandler* TlxLumenSkinForm::FindHandler(UINT messa
         { WM_DESTROY, &F::OnDestroy },
         { WM_SIZE, nullptr, &F::AfterSize },
         { WM_ACTIVATE, nullptr, &F::AfterActivate },
-        { WM_SETTEXT, nullptr, &F::AfterSetText },
-        { WM_SETICON, nullptr, &F::AfterSetText },
+        { WM_SETTEXT, &F::OnSetText, &F::AfterSetText },
+        { WM_SETICON, &F::OnSetText, &F::AfterSetText },
+        { ThemeDrawCaptionMessage, &F::OnThemeCaption },
+        { ThemeDrawFrameMessage, &F::OnThemeCaption },
         { WM_ERASEBKGND, &F::OnEraseBkgnd },
         { WM_SHOWWINDOW, &F::OnShowWindow },
         { WM_SETCURSOR, &F::OnSetCursor },
-        { WM_GETMINMAXINFO, nullptr, &F::AfterGetMinMaxInfo },
+        { WM_GETMINMAXINFO, &F::OnGetMinMaxInfo },
         { WM_NCCALCSIZE, &F::OnNcCalcSize },
         { WM_NCHITTEST, &F::OnNcHitTest, &F::AfterNcHitTest },
         { WM_NCPAINT, &F::OnNcPaint },
@@ -183,6 +191,28 @@ void TlxLumenSkinForm::AfterActivate(const FormMessage& m, LRESULT&)
         OnDeActivate(this);
 }
 
+std::optional<LRESULT> TlxLumenSkinForm::OnSetText(FormMessage& m)
+{
+    // The platform's default handling keeps the text or icon and paints its
+    // own caption over ours at once; a window it takes for hidden it does
+    // not paint. The style bit goes back before anyone can see it missing.
+    const LONG_PTR style = GetWindowLongPtrW(m.Wnd, GWL_STYLE);
+    if (!m.Skinned || !(style & WS_VISIBLE) || m_form->BorderStyle() == TBorderStyle::bsNone)
+        return std::nullopt;
+    SetWindowLongPtrW(m.Wnd, GWL_STYLE, style & ~LONG_PTR(WS_VISIBLE));
+    const LRESULT result = CallPreviousProc(m.Wnd, m.Message, m.WParam, m.LParam);
+    if (IsWindow(m.Wnd))
+        SetWindowLongPtrW(m.Wnd, GWL_STYLE, GetWindowLongPtrW(m.Wnd, GWL_STYLE) | WS_VISIBLE);
+    return result;
+}
+
+std::optional<LRESULT> TlxLumenSkinForm::OnThemeCaption(FormMessage& m)
+{
+    if (!m.Skinned)
+        return std::nullopt;
+    return 0;
+}
+
 void TlxLumenSkinForm::AfterSetText(const FormMessage& m, LRESULT&)
 {
     if (m.Skinned)
@@ -198,6 +228,9 @@ std::optional<LRESULT> TlxLumenSkinForm::OnEraseBkgnd(FormMessage& m)
 std::optional<LRESULT> TlxLumenSkinForm::OnShowWindow(FormMessage& m)
 {
     if (m.WParam) {
+        // Not before: a window the platform made again has lost the setting.
+        if (m.Skinned)
+            SetCompositorFrame(m.Wnd, false);
         FirstShowPlacement();
         if ((m_alphaBlend || m_alphaBlendAnimation) && !m_fade.Running())
             FadeStart();
@@ -219,18 +252,17 @@ std::optional<LRESULT> TlxLumenSkinForm::OnSetCursor(FormMessage& m)
     return std::nullopt;
 }
 
-void TlxLumenSkinForm::AfterGetMinMaxInfo(const FormMessage& m, LRESULT&)
+std::optional<LRESULT> TlxLumenSkinForm::OnGetMinMaxInfo(FormMessage& m)
 {
     if (!m.Skinned || !m_frame)
-        return;
+        return std::nullopt;
     auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
     info->ptMinTrackSize.x = MinWidthNow();
     info->ptMinTrackSize.y = MinHeightNow();
-    if (m_limits.MaxWidth > 0 || m_limits.MaxHeight > 0) {
-        Rect work = WorkAreaOfForm(), monitor = MonitorOfForm();
-        info->ptMaxTrackSize.x = GetMaxWidth(m_limits, work, monitor);
-        info->ptMaxTrackSize.y = GetMaxHeight(m_limits, work, monitor);
-    }
+    const Rect work = WorkAreaOfForm(), monitor = MonitorOfForm();
+    info->ptMaxTrackSize.x = GetMaxWidth(m_limits, work, monitor);
+    info->ptMaxTrackSize.y = GetMaxHeight(m_limits, work, monitor);
+    return std::nullopt;
 }
 
 // --- The frame: its size, hit tests and paint.
@@ -239,6 +271,9 @@ std::optional<LRESULT> TlxLumenSkinForm::OnNcCalcSize(FormMessage& m)
 {
     if (!m.Skinned || !m_frame)
         return std::nullopt;
+    // Without a border the proposed rectangle is the client rectangle.
+    if (m_form->BorderStyle() == TBorderStyle::bsNone)
+        return 0;
     RECT* rc = reinterpret_cast<RECT*>(m.LParam);
     Rect proposed = FromRECT(*rc);
     Rect client = m_frame->Skinned() ? SkinClientRect(m_frame->Info(), proposed)
@@ -436,12 +471,11 @@ std::optional<LRESULT> TlxLumenSkinForm::OnLumenPrintFrame2(FormMessage& m)
 
 std::optional<LRESULT> TlxLumenSkinForm::OnSkinMessage(FormMessage& m)
 {
-    // Only the skin data this form uses; the message goes on either way.
+    // Some of them only for the skin data this form uses; the message goes on either way.
     const bool own = m_skinData
         && (m.WParam == reinterpret_cast<WPARAM>(static_cast<TComponent*>(m_skinData))
             || m.WParam == reinterpret_cast<WPARAM>(m_skinData));
-    if (own)
-        SkinMessage(m.Message);
+    SkinMessage(m.Message, own);
     return std::nullopt;
 }
 

@@ -101,8 +101,9 @@ void TlxLumenSkinForm::Maximize()
     HWND wnd = m_form->Handle();
     if (m_normalBounds.IsZero())
         m_normalBounds = WindowRectOf(wnd);
+    // The roll-up state before maximizing is remembered; the rolled-up-while-
+    // maximized flag changes only by rolling while maximized.
     m_rolledUpBeforeMaximize = m_rolledUp;
-    m_rolledUpWhileMaximized = m_rolledUp;
     Rect screen { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
     Rect r = MaximizedRect(WorkAreaOfForm(), MonitorOfForm(), screen, m_maximizeOnFullScreen);
     SetWindowPos(wnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), PlaceFlags);

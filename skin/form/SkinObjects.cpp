@@ -612,7 +612,7 @@ static CaptionTextLayout LayoutCaptionText(const TlxSkinCaptionObject& o, ITextP
         t.Right = ShiftCoord(t.Right, int64_t(r.FrameTextRect.Right) - WidthOfRect(r.FrameRect));
     }
     l.Font = TextFont { r.FontName, r.FontHeight, r.FontStyle, o.Parent.CaptionCharSet() };
-    auto measure = [&](std::wstring_view s) { return painter.Measure(l.Font, s, TextCaptionLine); };
+    auto measure = [&](std::wstring_view s) { return painter.Measure(l.Font, s, TextCaptionLine | o.Parent.ReadingFlags()); };
     l.Text = FitWideTextToWidth(text, WidthOfRect(t), [&](std::wstring_view s) { return int64_t(measure(s).Width); });
     const Extent size = measure(l.Text);
     l.Size = Point { size.Width, size.Height };
@@ -668,7 +668,7 @@ void TlxSkinCaptionObject::DrawText(FrameCanvas& canvas, PixelView target, Point
     auto draw = [&](int32_t dx, int32_t dy, Color c) {
         const int32_t left = ShiftCoord(x, dx), topY = ShiftCoord(y, dy);
         painter.Draw(target, l.Font, l.Text, Rect { left, topY, ShiftCoord(left, l.Size.X), ShiftCoord(topY, l.Size.Y) },
-            colors.Resolve(c), TextCaptionLine);
+            colors.Resolve(c), TextCaptionLine | Parent.ReadingFlags());
     };
     if (r.Light)
         draw(-1, -1, active ? r.ActiveLightColor : r.LightColor);

@@ -34,13 +34,12 @@ TFadeIn::StepRule FadeStepEachTick(uint8_t by)
     return [by](uint8_t alpha, uint8_t target) { return NextFadeAlpha(alpha, target, by); };
 }
 
-TFadeIn::StepRule FadeStepAfter(DWORD ms, uint8_t by)
+TFadeIn::StepRule FadeStepPer(DWORD ms, uint8_t by)
 {
     return [ms, by, last = GetTickCount()](uint8_t alpha, uint8_t target) mutable {
-        if (GetTickCount() - last <= ms)
-            return alpha;
-        last = GetTickCount();
-        return NextFadeAlpha(alpha, target, by);
+        const DueFadeSteps due = FadeStepsDue(GetTickCount() - last, ms);
+        last += due.UsedMs;
+        return FadeAlphaAfterSteps(alpha, target, by, due.Steps);
     };
 }
 

@@ -39,8 +39,9 @@ private:
 
 // `by` more on every tick, capped at the target.
 TFadeIn::StepRule FadeStepEachTick(uint8_t by);
-// `by` more on a tick when more than `ms` milliseconds have passed since the
-// last step (or the start), capped at the target.
-TFadeIn::StepRule FadeStepAfter(DWORD ms, uint8_t by);
+// `by` more for every `ms` milliseconds that have passed since the start, as a
+// loop that polls the clock would step, whatever the timer's real tick;
+// capped at the target.
+TFadeIn::StepRule FadeStepPer(DWORD ms, uint8_t by);
 
 } // namespace ventro

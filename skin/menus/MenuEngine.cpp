@@ -87,9 +87,9 @@ void MenuEngine::StopWait()
     m_waitItem = -1;
 }
 
-void MenuEngine::Popup(MenuItemRef root, Rect anchor, bool popupUp, int first)
+void MenuEngine::Popup(MenuItemRef root, Rect anchor, bool popupUp, int first, bool replacesOpenChain)
 {
-    m_firstPopup = !m_visible;
+    m_firstPopup = !m_visible && !replacesOpenChain;
     // The chain that is open now is closed (and its control told) before
     // the new one starts, so the new control is told only about its own.
     if (!m_levels.empty()) {

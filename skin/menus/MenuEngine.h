@@ -113,8 +113,9 @@ public:
     ~MenuEngine();
 
     // Shows the sub-items of root from first on; nothing opens for an empty
-    // root or a first index past its items.
-    void Popup(MenuItemRef root, Rect anchor, bool popupUp, int first);
+    // root or a first index past its items. replacesOpenChain: the caller
+    // has just closed a chain that was open, so this is not a first popup.
+    void Popup(MenuItemRef root, Rect anchor, bool popupUp, int first, bool replacesOpenChain = false);
     void CloseFrom(int level);
     void CloseAll();
 

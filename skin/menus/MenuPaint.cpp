@@ -299,8 +299,11 @@ void PaintSkinnedItem(const MenuPaintContext& ctx, const MenuItemInfo& item, boo
     }
     const Rect cell = FrameCell(r, frame);
     if (!cell.IsZero()) {
+        // A frame is stretched with "stretcheffect"; a normal item's also with
+        // "inactivestretcheffect", so that a skin which tiles its normal
+        // picture still stretches its animation frames.
         BuildHorzStrip(r.ItemLeftOffset, r.ItemRightOffset, strip, picture, cell, w,
-            r.StretchEffect && (highlighted || r.InactiveStretchEffect));
+            r.StretchEffect || (!highlighted && r.InactiveStretchEffect));
     } else if (highlighted) {
         BuildHorzStrip(r.ItemLeftOffset, r.ItemRightOffset, strip, picture, r.ActiveSkinRect, w, r.StretchEffect);
     } else if (r.InactiveTransparent && !ctx.PaintBuffer.IsEmpty()) {

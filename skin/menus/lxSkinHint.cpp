@@ -149,11 +149,10 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
     if (in.Content.Rich) {
         in.Title = hint.Title;
         in.Content.HasTitle = !hint.Title.empty();
-        if (in.Content.HasTitle) {
-            TextFont bold = in.Font;
-            bold.Style.Bits |= TFontStyles::fsBold;
-            in.Content.Title = in.Painter->Measure(bold, in.Title, TextSingleLine);
-        }
+        // Measured with the hint's font, as it stands before the title is
+        // drawn in bold.
+        if (in.Content.HasTitle)
+            in.Content.Title = in.Painter->Measure(in.Font, in.Title, TextSingleLine);
         in.Content.HasImage = images && hint.ImageIndex >= 0 && hint.ImageIndex < images->Count();
         if (in.Content.HasImage)
             in.Content.Image = images->ImageSize();
@@ -175,7 +174,7 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
         SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(wnd, nullptr, FALSE);
     if (LayeredWindowsAvailable() && hint.AlphaBlend && hint.AlphaBlendAnimation) {
-        m_fade.Start(hint.AlphaBlendValue, 3, FadeStepAfter(3, 20), [this](uint8_t alpha, bool) {
+        m_fade.Start(hint.AlphaBlendValue, 3, FadeStepPer(3, 20), [this](uint8_t alpha, bool) {
             SetWindowAlpha(Handle(), alpha);
             m_previousAlphaValue = alpha;
         });

@@ -10,6 +10,8 @@
 
 #include "platform/Application.h"
 #include "platform/CustomWindow.h"
+#include "platform/Font.h"
+#include "platform/Text.h"
 #include "skin/data/SkinComponents.h"
 #include "platform/WindowTimers.h"
 #include "skin/gfx/GdiTextPainter.h"
@@ -20,6 +22,16 @@
 namespace ventro {
 
 class TlxSkinHint;
+
+// The framework's default font: what a form's font is until it is given another.
+inline TextFont FrameworkDefaultFont()
+{
+    const TFontDesc d;
+    TFontStyles style;
+    style.Bits = uint8_t((d.Bold ? TFontStyles::fsBold : 0) | (d.Italic ? TFontStyles::fsItalic : 0)
+        | (d.Underline ? TFontStyles::fsUnderline : 0) | (d.StrikeOut ? TFontStyles::fsStrikeOut : 0));
+    return TextFont { WideToAnsi(d.Name), d.Height, style, d.Charset };
+}
 
 class TlxSkinHintWindow : public TCustomWindow {
 public:
@@ -67,7 +79,7 @@ public:
     bool AlphaBlend = false;
     uint8_t AlphaBlendValue = 0;
     bool AlphaBlendAnimation = false;
-    TextFont DefaultFont { "Tahoma", -11, {}, DEFAULT_CHARSET };
+    TextFont DefaultFont = FrameworkDefaultFont();
     bool UseSkinFont = true;
     // The pauses before an object hint shows and before it hides again.
     uint32_t HintPause = 500;

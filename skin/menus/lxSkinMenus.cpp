@@ -141,7 +141,7 @@ void TlxSkinPopupWindow::RepaintItem(int index)
 
 void TlxSkinPopupWindow::StartFade(uint8_t target)
 {
-    m_fade.Start(target, 5, FadeStepAfter(5, 10), [this](uint8_t alpha, bool) { SetWindowAlpha(Handle(), alpha); });
+    m_fade.Start(target, 5, FadeStepPer(5, 10), [this](uint8_t alpha, bool) { SetWindowAlpha(Handle(), alpha); });
 }
 
 void TlxSkinPopupWindow::Paint(HDC dc, const RECT& area)
@@ -264,7 +264,10 @@ void TlxSkinMenu::Popup(HWND control, TlxSkinData* skin, bool popupUp, TMenuItem
 {
     if (!root)
         return;
-    if (m_engine->Visible()) {
+    // Read before the open chain closes: a menu that replaces an open one
+    // neither fades in nor waits for pending messages.
+    const bool replacing = m_engine->Visible();
+    if (replacing) {
         // The open chain is closed, and its control told, before the new one starts.
         const TAliveToken alive = m_liveness.Token();
         m_engine->CloseFrom(0);
@@ -279,7 +282,7 @@ void TlxSkinMenu::Popup(HWND control, TlxSkinData* skin, bool popupUp, TMenuItem
         if (skin)
             FreeNotification(skin);
     }
-    m_engine->Popup(root, anchor, popupUp, first);
+    m_engine->Popup(root, anchor, popupUp, first, replacing);
 }
 
 void TlxSkinMenu::CloseFrom(int level) { m_engine->CloseFrom(level); }

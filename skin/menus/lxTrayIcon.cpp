@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/CustomForm.h"
+#include "platform/Form.h"
 #include "platform/Input.h"
 #include "platform/Shell.h"
 #include "skin/menus/lxSkinMenus.h"
@@ -73,6 +74,7 @@ void TlxTrayIcon::Loaded()
     if (OwnerWindow() && MinimizedOnStart) {
         m_iconVisible = true;
         MinimizeToTray = true;
+        Application().ShowMainForm = false;
         ShowWindow(Application().Handle(), SW_HIDE);
     }
     UpdateTrayIcon();
@@ -383,6 +385,15 @@ LRESULT TlxTrayIcon::ApplicationHook(HWND wnd, UINT message, WPARAM wParam, LPAR
 
 LRESULT TlxTrayIcon::OwnerHook(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        // The control that had the focus gets it back, unless the window
+        // losing the activation is that control or holds it.
+        auto* form = dynamic_cast<TForm*>(Owner());
+        HWND control = form ? form->ActiveControlHandle() : nullptr;
+        HWND deactivated = reinterpret_cast<HWND>(lParam);
+        if (control && IsWindow(control) && deactivated != control && deactivated != GetParent(control))
+            SetFocus(control);
+    }
     if (message == WM_SHOWWINDOW && wParam == 1 && lParam == 0) {
         ShowWindow(Application().Handle(), SW_RESTORE);
         SetForegroundWindow(Application().Handle());

@@ -200,6 +200,8 @@ TEST(HintPaint, PlainLookAndTheBoldTitle)
     EXPECT_FALSE(text.Calls[1].Font.Style.Has(TFontStyles::fsBold));
     EXPECT_EQ(text.Calls[1].Colour, FakeSystemColors(ClInfoText));
     EXPECT_GT(text.Calls[1].Box.Top, text.Calls[0].Box.Top);
+    // Measured in the plain font, the bold title may run on to the window's edge.
+    EXPECT_EQ(text.Calls[0].Box.Right, in.Geometry.Width);
 }
 
 } // namespace

@@ -139,8 +139,10 @@ int Frame(const std::vector<std::string>& args, bool raw)
     const FormSizeLimits& limits = frame.Options().Limits;
     out["maxsize"] = json::array({ GetMaxWidth(limits, ReportWorkArea, ReportWorkArea),
         GetMaxHeight(limits, ReportWorkArea, ReportWorkArea) });
-    const std::vector<Rect> region = frame.RegionRects();
-    out["region"] = { { "bounds", RectJson(RegionBounds(region)) }, { "count", region.size() } };
+    const std::vector<Rect>& region = frame.RegionRects();
+    const std::string refused = RefusedMaskReason(frame.Shape());
+    out["region"] = { { "bounds", RectJson(RegionBounds(region)) }, { "count", region.size() },
+        { "refused", refused.empty() ? json(nullptr) : json(refused) } };
     out["objects"] = json::array();
     for (const auto& o : frame.Objects()) {
         json obj { { "section", o->IDName }, { "class", o->ClassName() },
