@@ -194,15 +194,18 @@ void TlxLumenSkinForm::AfterActivate(const FormMessage& m, LRESULT&)
 std::optional<LRESULT> TlxLumenSkinForm::OnSetText(FormMessage& m)
 {
     // The platform's default handling keeps the text or icon and paints its
-    // own caption over ours at once; a window it takes for hidden it does
-    // not paint. The style bit goes back before anyone can see it missing.
+    // own caption over ours at once, but only on a window whose style has the
+    // whole caption. The caption bits go back before anyone can see them
+    // missing; without a frame change they never alter the frame. Clearing
+    // WS_VISIBLE instead would do the same on Windows, but under Wine it
+    // unmaps and maps the window, which drops a click under way.
     const LONG_PTR style = GetWindowLongPtrW(m.Wnd, GWL_STYLE);
-    if (!m.Skinned || !(style & WS_VISIBLE) || m_form->BorderStyle() == TBorderStyle::bsNone)
+    if (!m.Skinned || (style & WS_CAPTION) != WS_CAPTION || m_form->BorderStyle() == TBorderStyle::bsNone)
         return std::nullopt;
-    SetWindowLongPtrW(m.Wnd, GWL_STYLE, style & ~LONG_PTR(WS_VISIBLE));
+    SetWindowLongPtrW(m.Wnd, GWL_STYLE, style & ~LONG_PTR(WS_CAPTION));
     const LRESULT result = CallPreviousProc(m.Wnd, m.Message, m.WParam, m.LParam);
     if (IsWindow(m.Wnd))
-        SetWindowLongPtrW(m.Wnd, GWL_STYLE, GetWindowLongPtrW(m.Wnd, GWL_STYLE) | WS_VISIBLE);
+        SetWindowLongPtrW(m.Wnd, GWL_STYLE, GetWindowLongPtrW(m.Wnd, GWL_STYLE) | (style & WS_CAPTION));
     return result;
 }
 
