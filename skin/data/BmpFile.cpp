@@ -2,6 +2,7 @@
 #include "skin/data/BmpFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "base/ByteReader.h"
 
@@ -122,12 +123,19 @@ void ReadPixelRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
     uint8_t* bits = bmp.Pixels.View().Bits();
     ReadExactly(source, bits, stride * size_t(height));
     const size_t used = size_t(width) * 3;
-    if (bmp.BottomUp)
-        for (int32_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
-            std::swap_ranges(bits + size_t(top) * stride, bits + size_t(top) * stride + used, bits + size_t(bottom) * stride);
+    if (bmp.BottomUp) {
+        std::vector<uint8_t> spare(stride);
+        for (int32_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+            uint8_t* a = bits + size_t(top) * stride;
+            uint8_t* b = bits + size_t(bottom) * stride;
+            std::memcpy(spare.data(), a, stride);
+            std::memcpy(a, b, stride);
+            std::memcpy(b, spare.data(), stride);
+        }
+    }
     if (used < stride)
         for (int32_t y = 0; y < height; ++y)
-            std::fill(bits + size_t(y) * stride + used, bits + size_t(y + 1) * stride, uint8_t(0));
+            std::memset(bits + size_t(y) * stride + used, 0, stride - used);
 }
 
 // 1- and 8-bit rows are read one at a time and turned into indices and colours.
