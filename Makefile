@@ -6,7 +6,7 @@ WIN := build/win
 BENCH := build/bench
 FUZZ := build/fuzz
 
-.PHONY: all setup native-config native host-tools win run preview test bench fuzz clean
+.PHONY: all setup native-config native host-tools win run preview shots test bench fuzz clean
 
 all: native win
 
@@ -40,6 +40,10 @@ preview: host-tools
 		-DVENTRO_HOST_SKINTOOL=$(abspath $(TOOLS))/tools/skintool/skintool >/dev/null
 	@cmake --build $(WIN) -j$(JOBS) --target skinview
 	@SKIN="$(SKIN)" tools/run-preview.sh
+
+# Pictures of every window for the README, into docs/shots.
+shots: win
+	@tools/shots.sh
 
 test: native win
 	@tools/test-session.sh $(NATIVE) $(WIN)

@@ -107,7 +107,7 @@ TForm1::TForm1(TComponent* owner)
     lxLumenSkinForm1->SetDefInActiveCaptionFont(
         { TextFont { "Arial", 14, TFontStyles { TFontStyles::fsBold }, 1 }, ClBtnShadow });
     lxLumenSkinForm1->SetDefMenuItemHeight(20);
-    lxLumenSkinForm1->SetDefMenuItemFont({ L"Arial", 14, {}, 1 });
+    lxLumenSkinForm1->SetDefMenuItemFont({ "Arial", 14, {}, 1 });
     lxLumenSkinForm1->SetUseDefaultSysMenu(true);
     lxLumenSkinForm1->SetMinHeight(0);
     lxLumenSkinForm1->SetMinWidth(0);

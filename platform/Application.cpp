@@ -320,7 +320,7 @@ bool TApplication::ProcessMessages()
 
 void TApplication::Run()
 {
-    if (m_mainForm) {
+    if (m_mainForm && ShowMainForm) {
         if (Handle())
             ShowWindow(Handle(), SW_SHOWNOACTIVATE);
         m_mainForm->Show();

@@ -83,9 +83,13 @@ public:
         return form;
     }
 
-    // Shows the main form, runs the message loop until it ends, then destroys
-    // the forms and every component the application owns, newest first.
+    // Shows the main form (unless ShowMainForm was cleared), runs the message
+    // loop until it ends, then destroys the forms and every component the
+    // application owns, newest first.
     void Run();
+    // Cleared by a component that keeps the main form hidden at start (a
+    // tray icon that starts minimized).
+    bool ShowMainForm = true;
     void Terminate();
     bool Terminated() const { return m_terminated; }
     // Dispatches every pending message; false when WM_QUIT was met (posted

@@ -8,6 +8,7 @@
 
 #include "platform/Application.h"
 #include "platform/Colors.h"
+#include "platform/ControlHost.h"
 #include "platform/Form.h"
 #include "platform/Graphics.h"
 #include "platform/Text.h"
@@ -102,16 +103,16 @@ void TWinControl::SetFont(const TFontDesc& font)
     m_ownFont = CreateFontFrom(font);
     ApplyFont(true);
     // Children showing this control's font take the new one before the old one goes.
-    ParentFontChanged(m_form, m_wnd);
+    ParentFontChanged(*m_form, m_wnd);
 }
 
-void TWinControl::ParentFontChanged(TForm* form, HWND parent)
+void TWinControl::ParentFontChanged(TComponent& owner, HWND parent)
 {
-    for (TComponent* c : form->Components())
+    for (TComponent* c : owner.Components())
         if (auto* control = dynamic_cast<TWinControl*>(c)) {
             if (control->m_wnd && control->m_wnd != parent && GetParent(control->m_wnd) == parent && control->ParentFont()) {
                 control->ApplyFont(true);
-                ParentFontChanged(form, control->m_wnd);
+                ParentFontChanged(owner, control->m_wnd);
             }
         } else if (auto* graphic = dynamic_cast<TGraphicControl*>(c)) {
             if (graphic->ParentHandle() == parent && graphic->ParentFont())
@@ -635,5 +636,29 @@ bool TImage::MouseMessage(UINT message, POINT)
         return false;
     }
 }
+
+// --- What a form asks of its controls.
+
+namespace ControlHost {
+
+bool RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    return TWinControl::RouteParentMessage(message, wParam, lParam, result);
+}
+
+bool RouteGraphicMouse(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    return TGraphicControl::RouteMouse(parent, message, wParam, lParam, result);
+}
+
+bool AnyGraphicOn(HWND parent) { return TGraphicControl::AnyOn(parent); }
+
+void PaintGraphics(HWND parent, HDC dc, const RECT& update) { TGraphicControl::PaintAll(parent, dc, update); }
+
+void ParentFontChanged(TComponent& owner, HWND parent) { TWinControl::ParentFontChanged(owner, parent); }
+
+HWND WindowOf(const TWinControl& control) { return control.Handle(); }
+
+} // namespace ControlHost
 
 } // namespace ventro

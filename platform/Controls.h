@@ -68,9 +68,9 @@ public:
     // the control that sent it. True when handled.
     static bool RouteParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The font of the window `parent` (the form or a control of it) changed:
-    // each control on it that shows its parent's font, windowed or graphic,
-    // takes the new one and passes it on.
-    static void ParentFontChanged(TForm* form, HWND parent);
+    // each control of `owner` on it that shows its parent's font, windowed or
+    // graphic, takes the new one and passes it on.
+    static void ParentFontChanged(TComponent& owner, HWND parent);
 
 protected:
     TWinControl(TForm* form, const wchar_t* windowClass, DWORD style, DWORD exStyle, const Params& params);

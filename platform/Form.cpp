@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "platform/Colors.h"
-#include "platform/Controls.h"
+#include "platform/ControlHost.h"
 #include "platform/Text.h"
 
 namespace ventro {
@@ -228,7 +228,7 @@ void TForm::SetFont(const TFontDesc& font)
     FontHandle old = std::move(m_font);
     m_font = CreateFontFrom(font);
     // Controls that take their parent's font follow, before the old one goes.
-    TWinControl::ParentFontChanged(this, Handle());
+    ControlHost::ParentFontChanged(*this, Handle());
 }
 
 void TForm::SetIcon(HICON icon)
@@ -293,9 +293,9 @@ void TForm::ForgetControl(HWND control)
 
 void TForm::SetActiveControl(TWinControl* control)
 {
-    m_focus = control ? control->Handle() : nullptr;
+    m_focus = control ? ControlHost::WindowOf(*control) : nullptr;
     if (control && GetActiveWindow() == Handle())
-        control->SetFocus();
+        ::SetFocus(m_focus);
 }
 
 void TForm::Close()
@@ -371,15 +371,15 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (HandleMessage(message, wParam, lParam, result))
         return result;
-    if (TWinControl::RouteParentMessage(message, wParam, lParam, result))
+    if (ControlHost::RouteParentMessage(message, wParam, lParam, result))
         return result;
-    if (TGraphicControl::RouteMouse(Handle(), message, wParam, lParam, result))
+    if (ControlHost::RouteGraphicMouse(Handle(), message, wParam, lParam, result))
         return result;
     switch (message) {
     case WM_PAINT:
-        if (TGraphicControl::AnyOn(Handle())) {
+        if (ControlHost::AnyGraphicOn(Handle())) {
             PaintDC paint(Handle());
-            TGraphicControl::PaintAll(Handle(), paint.Get(), paint.Info().rcPaint);
+            ControlHost::PaintGraphics(Handle(), paint.Get(), paint.Info().rcPaint);
             return 0;
         }
         break;

@@ -8,7 +8,7 @@ packages=(
   cmake make g++ clang python3 pkg-config
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev zlib1g-dev
   libjpeg62-turbo-dev nlohmann-json3-dev libstb-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  wine wine64 fonts-wine xvfb xauth fonts-wqy-zenhei imagemagick dpkg-dev nasm
+  wine wine64 fonts-wine xvfb xauth fonts-wqy-zenhei python3-fonttools imagemagick dpkg-dev nasm
 )
 
 missing=()

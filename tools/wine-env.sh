@@ -1,5 +1,6 @@
-# Sourced by the Wine harness: a private prefix, a Chinese locale (code page 936),
-# quiet logs, our RAS stand-in, and a display (a private Xvfb when there is none).
+# Sourced by the Wine harness: a private prefix with a Chinese locale (code
+# page 936) and SimSun drawn as on Windows, quiet logs, our RAS stand-in, and
+# a display (a private Xvfb when there is none).
 ventro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export VENTRO_WINE_HOME="${VENTRO_WINE_HOME:-$ventro_root/build/wine}"
 export WINEPREFIX="$VENTRO_WINE_HOME/prefix"
@@ -59,18 +60,46 @@ ventro_prefix_server_pids() {
   return 0
 }
 
-# Creates the prefix once, with our registry settings, and keeps a persistent
-# wineserver so that each program starts in a fraction of a second.
+# The settings a prefix is made with: when they change, a prefix made before
+# takes them on at its next use.
+ventro_prefix_settings() {
+  cat "$ventro_root/tools/wine-registry.py" "$ventro_root/tools/wine-song-font.py" | sha1sum | cut -d' ' -f1
+}
+
+# Our registry settings, the prefix's Song face (made from Debian's
+# fonts-wqy-zenhei by tools/wine-song-font.py, see there why) and Wine's
+# Marlett from fonts-wine.
+ventro_apply_prefix_settings() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  # Debian's own Python, which has Debian's python3-fonttools.
+  /usr/bin/python3 "$ventro_root/tools/wine-song-font.py" /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc \
+    "$fonts/$(python3 "$ventro_root/tools/wine-registry.py" --font-file)" || return 1
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || return 1
+  python3 "$ventro_root/tools/wine-registry.py" > "$VENTRO_WINE_HOME/ventro.reg"
+  wine regedit /S "Z:$(echo "$VENTRO_WINE_HOME/ventro.reg" | tr / '\\')" >/dev/null 2>&1 </dev/null
+  wineserver -w
+}
+
+# Creates the prefix once, with our registry settings and fonts, and keeps a
+# persistent wineserver so that each program starts in a fraction of a second.
 ventro_ensure_prefix() {
   exec 9>"$VENTRO_WINE_HOME/prefix.lock"; flock 9
+  local settings; settings=$(ventro_prefix_settings)
   if [ ! -f "$WINEPREFIX/.ventro-ready" ]; then
     rm -rf "$WINEPREFIX"
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 </dev/null || true
     wineserver -w
-    python3 "$ventro_root/tools/wine-registry.py" > "$VENTRO_WINE_HOME/ventro.reg"
-    wine regedit /S "Z:$(echo "$VENTRO_WINE_HOME/ventro.reg" | tr / '\\')" >/dev/null 2>&1 </dev/null
-    wineserver -w
-    touch "$WINEPREFIX/.ventro-ready"
+  fi
+  if [ "$(cat "$WINEPREFIX/.ventro-ready" 2>/dev/null)" != "$settings" ]; then
+    # The import ends by waiting for the prefix's server to end, so a
+    # persistent one (of a prefix made with older settings) is stopped first.
+    [ -n "$(ventro_prefix_server_pids)" ] && { wineserver -k; wineserver -w; } >/dev/null 2>&1
+    if ventro_apply_prefix_settings; then
+      echo "$settings" > "$WINEPREFIX/.ventro-ready"
+    else
+      echo "wine-env: the prefix's settings could not be applied (run tools/setup.sh)" >&2
+    fi
   fi
   # One persistent server per prefix: a second `wineserver -p` for the same
   # prefix finds the first one's lock and exits with status 2, so this also

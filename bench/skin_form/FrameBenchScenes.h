@@ -24,9 +24,11 @@ inline std::unique_ptr<TlxSkinContent> LoadStoredSkin(const std::string& path)
 // natively there is no platform text drawing to time.
 class NoText : public ITextPainter {
 public:
-    void SetFont(const TextFont&) override { }
-    Point Measure(std::wstring_view text) override { return Point { int32_t(text.size()) * 6, 12 }; }
-    void Draw(PixelView, Rect, std::wstring_view, Color) override { }
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override
+    {
+        return Extent { int32_t(text.size()) * 6, 12 };
+    }
+    void Draw(PixelView, const TextFont&, std::wstring_view, Rect, Color, uint32_t) override { }
 };
 
 } // namespace ventro::bench

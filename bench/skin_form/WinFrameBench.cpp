@@ -10,30 +10,18 @@
 #include <vector>
 
 #include "bench/skin_form/FrameBenchScenes.h"
+#include "bench/skin_form/WinBenchTiming.h"
 #include "platform/Colors.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/WinFrameDrawing.h"
+#include "skin/gfx/GdiTextPainter.h"
 #include "skin/gfx/DibSection.h"
 
 namespace {
 
 using namespace ventro;
 
-double MedianMs(int rounds, const std::function<void()>& work)
-{
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        LARGE_INTEGER a, b;
-        QueryPerformanceCounter(&a);
-        work();
-        QueryPerformanceCounter(&b);
-        times.push_back(double(b.QuadPart - a.QuadPart) * 1000.0 / double(f.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::MedianMs;
 
 struct Target {
     DibSection pixels;
@@ -45,7 +33,7 @@ struct Target {
 
 struct Scene {
     TStaticForm form { SystemColorResolver() };
-    TWinTextPainter text;
+    GdiTextPainter text;
     TSkinFrame frame;
     Target target;
     Scene(const TlxSkinContent* skin, int32_t w, int32_t h) : frame(form, skin, FrameOptions {}), target(w, h)

@@ -2,33 +2,19 @@
 // highlight change (two items repainted), without windows or text.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "skin/data/SkinComponents.h"
 #include "skin/menus/MenuEngine.h"
+#include "tests/skin_menus/StoredSkin.h"
 
 namespace ventro {
 namespace {
 
-const TlxSkinData& Skin()
-{
-    static std::unique_ptr<TlxSkinData> data = [] {
-        std::ifstream in(VENTRO_STORED_SKIN_FILE, std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        TlxCompressedStoredSkin stored(nullptr);
-        stored.SetCompressedData(std::move(bytes));
-        auto skin = std::make_unique<TlxSkinData>(nullptr);
-        skin->ApplyStoredSkin(stored);
-        return skin;
-    }();
-    return *data;
-}
+const TlxSkinData& Skin() { return testing::StoredSkin(); }
 
-class NoText : public MenuTextPainter {
+class NoText : public ITextPainter {
 public:
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont&, std::wstring_view, Rect, Color, uint32_t) override { }
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont&, std::wstring_view, Rect, Color, uint32_t) override { }
 };
 
 // Paints a level when it is shown and an item when it changes.

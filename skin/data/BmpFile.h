@@ -9,6 +9,7 @@
 
 #include "base/PixelBuffer.h"
 #include "skin/data/ByteSource.h"
+#include "skin/data/SkinLimits.h"
 
 namespace ventro {
 
@@ -16,10 +17,6 @@ class EInvalidGraphic : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Limits checked before anything is allocated.
-constexpr int32_t MaxBitmapDimension = 16384;
-constexpr int64_t MaxBitmapPixels = int64_t(16) << 20;
 
 // A bitmap as loaded: the pixels as 24-bit, plus what is needed to write the
 // file back byte for byte (stored depth, colour table, palette indices of a

@@ -137,6 +137,7 @@ std::vector<std::string> SplitLines(std::string_view text)
 void TMemIniFile::Clear()
 {
     m_text.clear();
+    m_lineStarts.clear();
     m_written.clear();
     m_sections.clear();
     m_entries.clear();
@@ -167,16 +168,19 @@ void TMemIniFile::SetStrings(const std::vector<std::string>& lines)
     Clear();
     size_t total = 0;
     for (const std::string& line : lines)
-        total += line.size();
+        total += line.size() + 1;
     m_text.reserve(total);
     m_entries.reserve(lines.size());
-    for (const std::string& line : lines)
+    // Each line keeps an end, so that its number can be found later.
+    for (const std::string& line : lines) {
         m_text.insert(m_text.end(), line.begin(), line.end());
+        m_text.push_back('\n');
+    }
     uint32_t current = NoSection;
     size_t offset = 0;
     for (const std::string& line : lines) {
         ReadLine(current, std::string_view(m_text.data() + offset, line.size()));
-        offset += line.size();
+        offset += line.size() + 1;
     }
 }
 
@@ -323,6 +327,44 @@ std::vector<std::string_view> TMemIniFile::SectionKeys(std::string_view section)
         for (uint32_t e : m_sections[s].Entries)
             keys.push_back(m_entries[e].Key);
     return keys;
+}
+
+uint32_t TMemIniFile::LineAt(std::string_view name) const
+{
+    const uintptr_t begin = reinterpret_cast<uintptr_t>(m_text.data());
+    const uintptr_t at = reinterpret_cast<uintptr_t>(name.data());
+    if (m_text.empty() || at < begin || at > begin + m_text.size())
+        return 0;  // written later, not read
+    if (m_lineStarts.empty()) {
+        const std::string_view text(m_text.data(), m_text.size());
+        ForEachLine(text, [&](std::string_view line) { m_lineStarts.push_back(size_t(line.data() - text.data())); });
+    }
+    const size_t offset = size_t(at - begin);
+    auto after = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset);
+    const size_t line = size_t(after - m_lineStarts.begin());
+    return line < (size_t(1) << 31) ? uint32_t(line) : 0;
+}
+
+uint32_t TMemIniFile::SectionLine(std::string_view section) const
+{
+    uint32_t s = FindSectionIndex(section, NameHash(section));
+    return s == NoSection ? 0 : LineAt(m_sections[s].Name);
+}
+
+uint32_t TMemIniFile::KeyLine(std::string_view section, std::string_view key) const
+{
+    uint32_t e = FindEntry(FindSectionIndex(section, NameHash(section)), key);
+    return e == NoEntry ? 0 : LineAt(m_entries[e].Key);
+}
+
+std::vector<TMemIniFile::KeyAt> TMemIniFile::SectionEntries(std::string_view section) const
+{
+    std::vector<KeyAt> entries;
+    uint32_t s = FindSectionIndex(section, NameHash(section));
+    if (s != NoSection)
+        for (uint32_t e : m_sections[s].Entries)
+            entries.push_back(KeyAt { m_entries[e].Key, m_entries[e].Value, LineAt(m_entries[e].Key) });
+    return entries;
 }
 
 std::vector<std::string> TMemIniFile::ReadSection(std::string_view section) const

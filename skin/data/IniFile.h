@@ -52,6 +52,21 @@ public:
     // The keys of a section in file order, as views (see Find).
     std::vector<std::string_view> SectionKeys(std::string_view section) const;
 
+    // Where things stood in the text read, counting lines from 1 as SplitLines
+    // splits them (a line given to SetStrings that holds line ends of its own
+    // counts as several): the line of a section's first header, of the key
+    // lookups find, or 0 when it is missing or was added by WriteString.
+    // Reading pays nothing for it: the lines are counted at the first question.
+    uint32_t SectionLine(std::string_view section) const;
+    uint32_t KeyLine(std::string_view section, std::string_view key) const;
+    // Every key line of a section in file order, later duplicates included.
+    struct KeyAt {
+        std::string_view Key;
+        std::string_view Value;
+        uint32_t Line;
+    };
+    std::vector<KeyAt> SectionEntries(std::string_view section) const;
+
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void EraseSection(std::string_view section);
 
@@ -85,8 +100,13 @@ private:
     void AddEntry(uint32_t section, std::string_view key, std::string_view value);
     void RebuildSlots();
     std::string_view Keep(std::string_view text);
+    // The line of a name read from the text, by where it lies in m_text.
+    uint32_t LineAt(std::string_view name) const;
 
     std::vector<char> m_text;            // the text read; names and values view it
+    // Where each line of the text starts in m_text, found at the first
+    // question about lines.
+    mutable std::vector<size_t> m_lineStarts;
     std::deque<std::string> m_written;   // names and values added by WriteString
     std::vector<Section> m_sections;
     std::vector<Entry> m_entries;

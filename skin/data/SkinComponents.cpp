@@ -2,6 +2,7 @@
 #include "skin/data/SkinComponents.h"
 
 #include "skin/data/ResourceStrings.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/SkinStream.h"
 #include "skin/data/ZlibStream.h"
 
@@ -22,7 +23,7 @@ void TlxCompressedStoredSkin::CompileSkinFile(const std::string& path, bool (*is
 void TlxCompressedStoredSkin::LoadCompressedFile(const std::string& path)
 {
     m_data.Clear();
-    TMemoryStream file(ReadWholeFile(path, uint64_t(64) << 20));
+    TMemoryStream file(ReadWholeFile(path, MaxSkinFileBytes));
     LoadPackedStream(file);
 }
 

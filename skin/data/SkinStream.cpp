@@ -197,15 +197,20 @@ PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte)
 bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out, LeadBytePredicate isLeadByte,
     const PictureLoader& loadPicture)
 {
-    auto fileBytes = ReadWholeFile(definitionPath, uint64_t(16) << 20);
+    auto fileBytes = ReadWholeFile(definitionPath, MaxDefinitionFileBytes);
     std::vector<std::string> lines = SplitLines(std::string_view(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size()));
+    return CompileSkinLines(lines, SplitPath(definitionPath, isLeadByte).Folder, out, loadPicture);
+}
+
+bool CompileSkinLines(const std::vector<std::string>& lines, const std::string& folder, std::vector<uint8_t>& out,
+    const PictureLoader& loadPicture)
+{
     TMemIniFile ini(lines);
     for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" })
         if (!ini.SectionExists(section))
             return false;
-    const std::string folder = SplitPath(definitionPath, isLeadByte).Folder;
     auto load = [&](const std::string& name) {
-        return loadPicture ? loadPicture(folder + name) : ReadBmp(ReadWholeFile(folder + name, uint64_t(64) << 20));
+        return loadPicture ? loadPicture(folder + name) : ReadBmp(ReadWholeFile(folder + name, MaxSkinFileBytes));
     };
 
     SkinStreamContent c;

@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "skin/data/BmpFile.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/ZlibStream.h"
 
 namespace ventro {
 
 constexpr int32_t SkinStreamVersion = 3;
-// All pictures of one skin together may hold at most this many pixels.
-constexpr int64_t MaxSkinPixels = int64_t(24) << 20;
 
 struct SkinStreamContent {
     int32_t Version = SkinStreamVersion;
@@ -72,5 +71,9 @@ PathParts SplitPath(std::string_view path, LeadBytePredicate isLeadByte = nullpt
 using PictureLoader = std::function<Bitmap(const std::string& path)>;
 bool CompileSkinDefinition(const std::string& definitionPath, std::vector<uint8_t>& out,
     LeadBytePredicate isLeadByte = nullptr, const PictureLoader& loadPicture = {});
+// The same for definition lines already read; folder (empty, or ending in a
+// separator) is where the named bitmaps lie.
+bool CompileSkinLines(const std::vector<std::string>& lines, const std::string& folder, std::vector<uint8_t>& out,
+    const PictureLoader& loadPicture = {});
 
 } // namespace ventro

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/data/ByteSource.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 
 namespace ventro {
@@ -27,10 +28,6 @@ public:
 };
 
 enum class TCompressionLevel { clNone, clFastest, clDefault, clMax };
-
-// The upper bound of inflated output the helpers accept; decoding beyond it
-// is refused as a compression error rather than exhausting memory.
-constexpr int64_t MaxInflatedSize = int64_t(64) << 20;
 
 struct ZlibState;
 

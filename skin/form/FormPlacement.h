@@ -1,14 +1,10 @@
 // The arithmetic of a skinned form's window states and moves: magnetic
 // snapping to the work area, the maximized and minimized places, centring on
-// first show, the size fix-ups after a skin is applied, roll-up, the default
-// system menu's items, the caption double click and the fade-in steps.
+// first show, the size fix-ups after a skin is applied and roll-up.
 #pragma once
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "base/Geometry.h"
@@ -71,60 +67,5 @@ struct RollDownSize {
     int32_t Height = 0;
 };
 RollDownSize RollDownHeight(int32_t clientHeightProperty, int32_t storedHeight);
-
-// The default system menu's items for the form's state, in order.
-enum class SysMenuAction { Minimize, MinimizeToTray, Maximize, Restore, RollDown, RollUp, Separator, Close };
-struct SysMenuItemInfo {
-    std::string Name;        // "LSF_MINITEM", ... ; "-" for the separator
-    std::string CaptionKey;  // the resource string key, "MI_MINCAPTION", ...
-    std::wstring Caption;    // the built-in caption
-    std::wstring ShortCut;
-    SysMenuAction Action = SysMenuAction::Close;
-};
-struct SysMenuState {
-    TlxBorderIcons Icons;
-    bool Minimized = false;
-    bool Maximized = false;
-    bool RolledUp = false;
-    bool RolledUpWhileMaximized = false;
-    bool AlwaysMinimizeToTray = false;
-    bool MDIChild = false;
-};
-std::vector<SysMenuItemInfo> DefaultSystemMenuItems(const SysMenuState& s);
-// The items put into an application's own system menu: minimize, restore,
-// maximize, roll-up and minimize-to-tray go before its items (the first
-// list), close after them (the second); no separator.
-std::pair<std::vector<SysMenuItemInfo>, std::vector<SysMenuItemInfo>> ApplicationSystemMenuItems(const SysMenuState& s);
-// The item names the default items use, which an application's menu loses first.
-bool IsDefaultSystemMenuItemName(std::string_view name);
-
-// A double click on the caption.
-enum class CaptionDblClickAction { Restore, Maximize, ToggleRollUp };
-struct CaptionDblClickContext {
-    bool Resizable = false;
-    bool Minimized = false;
-    bool Maximized = false;
-    bool RolledUp = false;
-    bool RolledUpWhileMaximized = false;
-    bool HasMaximize = false;
-};
-CaptionDblClickAction CaptionDoubleClick(const CaptionDblClickContext& c);
-
-// Transparency: the alpha a fade-in ends at, and one step of it.
-uint8_t FadeTarget(bool alphaBlend, bool animation, uint8_t value);
-uint8_t NextFadeAlpha(uint8_t alpha, uint8_t target);
-
-// The hot object for a point: the first enabled, visible object containing
-// it; -1 for none, when not allowed, or when another object is pressed.
-struct ObjectHitInfo {
-    Rect Bounds;
-    bool Enabled = true;
-    bool Visible = true;
-};
-int32_t FindHotObject(std::span<const ObjectHitInfo> objects, Point p, bool allow, int32_t pressed);
-
-// WM_SETCURSOR with the form's cursor over the frame: every hit code but the
-// client and the sizing borders becomes the client's.
-int32_t FormCursorHitCode(int32_t code);
 
 } // namespace ventro

@@ -59,8 +59,8 @@ Rect DefaultClientRect(FrameBorderStyle style, Rect p)
 {
     if (style == FrameBorderStyle::None)
         return p;
-    return Rect { ShiftCoord(p.Left, 3), ShiftCoord(p.Top, DefaultCaptionHeight(style) + 3), ShiftCoord(p.Right, -3),
-        ShiftCoord(p.Bottom, -3) };
+    return Rect { ShiftCoord(p.Left, DefaultBorderWidth), ShiftCoord(p.Top, DefaultCaptionHeight(style) + DefaultBorderWidth),
+        ShiftCoord(p.Right, -DefaultBorderWidth), ShiftCoord(p.Bottom, -DefaultBorderWidth) };
 }
 
 int32_t GetMinWidth(const FrameSkinInfo* skin, const FormSizeLimits& limits, const FrameWindowState& state)
@@ -228,8 +228,9 @@ DefaultCaptionLayout LayoutDefaultCaption(int32_t width, FrameBorderStyle style,
 {
     DefaultCaptionLayout l;
     const int32_t s = DefaultButtonSize(style);
-    l.TextArea = Rect { 3, 3, ShiftCoord(width, -3), DefaultCaptionHeight(style) };
-    int64_t x = int64_t(width) - 3;
+    l.TextArea = Rect { DefaultBorderWidth, DefaultBorderWidth, ShiftCoord(width, -DefaultBorderWidth),
+        DefaultCaptionHeight(style) };
+    int64_t x = int64_t(width) - DefaultBorderWidth;
     for (TlxStdCommand c : { TlxStdCommand::cmClose, TlxStdCommand::cmMaximize, TlxStdCommand::cmMinimize,
              TlxStdCommand::cmRollUp, TlxStdCommand::cmMinimizeToTray }) {
         size_t i = size_t(c);

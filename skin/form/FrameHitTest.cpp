@@ -81,7 +81,8 @@ int32_t DefaultHitTest(int32_t w, int32_t h, FrameBorderStyle style, Rect captio
     }
     if (captionTextArea.Contains(p))
         return HitCaption;
-    const Rect client { 3, DefaultCaptionHeight(style) + 3, ShiftCoord(w, -3), ShiftCoord(h, -3) };
+    const int32_t b = DefaultBorderWidth;
+    const Rect client { b, DefaultCaptionHeight(style) + b, ShiftCoord(w, -b), ShiftCoord(h, -b) };
     return client.Contains(p) ? HitClient : HitObject;
 }
 

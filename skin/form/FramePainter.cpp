@@ -76,49 +76,52 @@ void ComposeDefaultFrame(TSkinFrame& frame, ITextPainter& text, const DefaultCap
     const Color face = colors.Resolve(ClBtnFace);
     const bool active = frame.Services().WindowState().Active;
     const Rect textArea = frame.CaptionLayout().TextArea;
+    const int32_t b = DefaultBorderWidth;
 
-    // The caption bitmap, drawn later at (3, 3) into the top band.
-    PixelBuffer caption(w - 6, capH);
+    // The caption bitmap, drawn later at (b, b) into the top band.
+    PixelBuffer caption(w - 2 * b, capH);
     PixelView cap = caption.View();
     FillPixels(cap, ViewBounds(cap), face);
     if (capH - 4 > 1) {
         for (int32_t row = 2; row <= capH - 4; ++row) {
             const Color c = colors.Resolve((row % 2 == 0) ? SystemColorFlag | 0x14 : ClBtnShadow);
-            FillPixels(cap, Rect { textArea.Left + 2 - 3, row, textArea.Right - 3 - 3, row + 1 }, c);
+            FillPixels(cap, Rect { textArea.Left + 2 - b, row, textArea.Right - 3 - b, row + 1 }, c);
         }
     }
     const std::wstring title = frame.Services().CaptionText();
-    FrameCanvas captionCanvas { cap, Point { 3, 3 }, &text };
+    FrameCanvas captionCanvas { cap, Point { b, b }, &text };
     // An OnCaptionPaint handler paints the text area instead (window coordinates here).
     const bool painted = frame.Services().CaptionPaint(captionCanvas, textArea, active);
     if (!painted && !title.empty() && !cap.IsEmpty()) {
-        text.SetFont(active ? fonts.Active : fonts.Inactive);
-        const int32_t l = textArea.Left - 3;
-        const int64_t a = WidthOfRect(textArea) + 3;
-        std::wstring shown = FitWideTextToWidth(title, a, [&](std::wstring_view s) { return int64_t(text.Measure(s).X); });
-        const Point size = text.Measure(shown);
-        const int64_t left = l + a / 2 - (int64_t(size.X) + 5) / 2;
-        const int64_t topY = capH / 2 - size.Y / 2;
-        const Rect place { int32_t(left), int32_t(topY), int32_t(left + size.X), int32_t(topY + size.Y) };
+        const TextFont& font = active ? fonts.Active : fonts.Inactive;
+        const uint32_t flags = TextCaptionLine | frame.Services().ReadingFlags();
+        auto measure = [&](std::wstring_view s) { return text.Measure(font, s, flags); };
+        const int32_t l = textArea.Left - b;
+        const int64_t a = WidthOfRect(textArea) + b;
+        std::wstring shown = FitWideTextToWidth(title, a, [&](std::wstring_view s) { return int64_t(measure(s).Width); });
+        const Extent size = measure(shown);
+        const int64_t left = l + a / 2 - (int64_t(size.Width) + 5) / 2;
+        const int64_t topY = capH / 2 - size.Height / 2;
+        const Rect place { int32_t(left), int32_t(topY), int32_t(left + size.Width), int32_t(topY + size.Height) };
         FillPixels(cap, Rect { place.Left - 2, place.Top - 2, place.Right + 2, place.Bottom + 2 }, face);
-        text.Draw(cap, place, shown, colors.Resolve(active ? fonts.ActiveColor : fonts.InactiveColor));
+        text.Draw(cap, font, shown, place, colors.Resolve(active ? fonts.ActiveColor : fonts.InactiveColor), flags);
     }
     for (auto& o : frame.Objects())
         if (o->Visible)
             o->Draw(captionCanvas, true);
 
-    // The four bands around the client rectangle (3, capH + 3, w - 3, h - 3).
-    const int32_t topH = std::min(h, capH + 3), bottomH = std::max(0, std::min(3, h - topH));
+    // The four bands around the client rectangle (b, capH + b, w - b, h - b).
+    const int32_t topH = std::min(h, capH + b), bottomH = std::max(0, std::min(b, h - topH));
     out.Bands.Top.Resize(w, topH);
     out.Bands.Bottom.Resize(w, bottomH);
-    out.Bands.Left.Resize(std::min(w, 3), h - topH - bottomH);
-    out.Bands.Right.Resize(std::min(w, 3), h - topH - bottomH);
+    out.Bands.Left.Resize(std::min(w, b), h - topH - bottomH);
+    out.Bands.Right.Resize(std::min(w, b), h - topH - bottomH);
     SetPlaces(out, w, h);
     FrameCanvas bands[4] = { BandCanvas(out.Bands.Top, out.TopAt, &text), BandCanvas(out.Bands.Left, out.LeftAt, &text),
         BandCanvas(out.Bands.Right, out.RightAt, &text), BandCanvas(out.Bands.Bottom, out.BottomAt, &text) };
     const Rect outer { 0, 0, w, h };
     for (FrameCanvas& c : bands) {
-        CopyPixels(c.Pixels, 3 - c.Origin.X, 3 - c.Origin.Y, cap, ViewBounds(cap));
+        CopyPixels(c.Pixels, b - c.Origin.X, b - c.Origin.Y, cap, ViewBounds(cap));
         Frame3D(c, outer, colors.Resolve(SystemColorFlag | 0x16), colors.Resolve(SystemColorFlag | 0x15));
         Frame3D(c, Rect { 1, 1, w - 1, h - 1 }, colors.Resolve(SystemColorFlag | 0x14), colors.Resolve(ClBtnShadow));
         Frame3D(c, Rect { 2, 2, w - 2, h - 2 }, face, face);

@@ -15,10 +15,11 @@ FrameShape RectangularShape(int32_t width, int32_t height)
     s.Width = width;
     s.Height = height;
     s.NewMask = Rect { 0, 0, width, height };
+    s.Region = FrameRegionRects(s);
     return s;
 }
 
-FrameShape BuildFrameShape(const FrameSkinInfo& skin, const TFrameGeometry& g, PixelView mask)
+FrameShape BuildFrameShape(const FrameSkinInfo& skin, const TFrameGeometry& g, PixelView mask, size_t maxRects)
 {
     if (!skin.HasMask || mask.IsEmpty())
         return RectangularShape(g.Width, g.Height);
@@ -29,7 +30,23 @@ FrameShape BuildFrameShape(const FrameSkinInfo& skin, const TFrameGeometry& g, P
     s.NewMask = g.NewMask;
     PieceGeometry moved { g.NewLT, g.NewRT, g.NewLB, g.NewRB, g.NewMask };
     BuildMaskBands(skin.MaskPiece(), moved, g.Width, g.Height, mask, s.Bands);
+    s.Region = FrameRegionRects(s);
+    if (s.Region.size() > maxRects) {
+        FrameShape plain = RectangularShape(g.Width, g.Height);
+        plain.RefusedRects = s.Region.size();
+        plain.RefusedLimit = maxRects;
+        return plain;
+    }
     return s;
+}
+
+std::string RefusedMaskReason(const FrameShape& s)
+{
+    if (s.RefusedRects == 0)
+        return {};
+    return "the mask gives " + std::to_string(s.RefusedRects) + " rectangles at " + std::to_string(s.Width) + "x"
+        + std::to_string(s.Height) + ", more than the " + std::to_string(s.RefusedLimit)
+        + " of one window region: the window is rectangular";
 }
 
 bool BandPixelInside(const PixelBuffer& band, int64_t x, int64_t y)

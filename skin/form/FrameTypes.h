@@ -53,6 +53,8 @@ constexpr bool IsSizeableStyle(FrameBorderStyle s)
 }
 // The fallback caption's height and its buttons' size.
 constexpr int32_t DefaultCaptionHeight(FrameBorderStyle s) { return IsToolWindowStyle(s) ? 15 : 19; }
+// The fallback frame's border on every side (the caption lies inside the top one).
+constexpr int32_t DefaultBorderWidth = 3;
 constexpr int32_t DefaultButtonSize(FrameBorderStyle s) { return IsToolWindowStyle(s) ? 13 : 17; }
 
 // The window state the frame draws and hit-tests for.

@@ -6,6 +6,14 @@
 // minimize to tray), the skinned system menu, magnetic snapping, layered
 // transparency with a fade-in, and the reaction to skin changes.
 //
+// One class, one unit per job: LumenSkinForm.cpp (the component: properties,
+// notifications, wiring, the skin objects' services), LumenSkinFormFrame.cpp
+// (frame, region, painting, applying a skin), LumenSkinFormMessages.cpp (the
+// message map), LumenSkinFormStates.cpp (window states), LumenSkinFormMenus.cpp
+// (system, caption-button and tray menus, shortcuts), LumenSkinFormPointer.cpp
+// (hot object, presses, mouse routing, object timers) and
+// LumenSkinFormFade.cpp (transparency and the fade-in).
+//
 // MDI bookkeeping, the skinned main menu bar and the MDI tabs bar are not
 // built: their properties are kept and cleared on removal, nothing else.
 #pragma once
@@ -14,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/PixelBuffer.h"
@@ -21,13 +30,17 @@
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "platform/Handles.h"
+#include "platform/Liveness.h"
 #include "platform/Menus.h"
 #include "platform/Subclass.h"
+#include "platform/WindowTimers.h"
 #include "skin/data/SkinComponents.h"
 #include "skin/form/FormPlacement.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/SkinFormServices.h"
 #include "skin/form/SkinFrame.h"
+#include "skin/form/SystemMenuItems.h"
+#include "skin/gfx/WinFadeIn.h"
 #include "skin/menus/MenuPaint.h"
 #include "skin/menus/lxSkinMenus.h"
 
@@ -35,7 +48,7 @@ namespace ventro {
 
 class TlxSkinHint;
 class TlxTrayIcon;
-class TWinTextPainter;
+class GdiTextPainter;
 
 // The library's private messages and their fixed answers.
 constexpr UINT LumenQueryMessage = 0xB1B2;      // answers LumenQuerySkinned or LumenQueryPlain
@@ -129,8 +142,8 @@ public:
     void SetDefInActiveCaptionFont(const TlxFontDesc& value);
     int DefMenuItemHeight() const;
     void SetDefMenuItemHeight(int value);
-    const MenuFont& DefMenuItemFont() const;
-    void SetDefMenuItemFont(const MenuFont& value);
+    const TextFont& DefMenuItemFont() const;
+    void SetDefMenuItemFont(const TextFont& value);
     TlxTrayIcon* TrayIcon() const { return m_trayIcon; }
     void SetTrayIcon(TlxTrayIcon* value);
     bool UseDefaultSysMenu() const { return m_useDefaultSysMenu; }
@@ -204,12 +217,15 @@ public:
     TPopupMenu& DefaultSystemMenu() { return *m_defaultSysMenu; }
     TlxSkinPopupMenu& TrayMenu() { return *m_trayMenu; }
     TlxSkinMenu& SkinMenu() { return *m_skinMenu; }
+    // The fallback caption's fonts: DefCaptionFont and DefInActiveCaptionFont in
+    // the character set of the skin's resource strings, when there are any.
+    DefaultCaptionFonts FallbackCaptionFonts() const;
     // The system menu as it would show now: the default one rebuilt, or the application's.
     TMenuItem& PrepareSystemMenu();
-    bool TrackingTimerRunning() const { return m_trackingTimer != 0; }
-    bool FadeTimerRunning() const { return m_fadeTimer; }
+    bool TrackingTimerRunning() const;
+    bool FadeTimerRunning() const { return m_fade.Running(); }
     // Platform timers this component has running now (tracking, morph, animation, fade).
-    int LiveTimers() const;
+    int LiveTimers() const { return m_timers.Count(); }
     bool TakenOver() const { return m_takeover.Installed(); }
 
     // ISkinMenuProvider: popup menus on the form show through this engine.
@@ -221,7 +237,28 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // ISkinFormServices for the skin objects.
+    // One message on its way through the message map.
+    struct FormMessage {
+        HWND Wnd;
+        UINT Message;
+        WPARAM WParam;
+        LPARAM LParam; // a handler may change it before the message goes on
+        bool Skinned;  // the skinned flag as the message came
+    };
+    // Runs before the previous procedure: an answer ends the message there,
+    // nothing passes it on.
+    using BeforeHandler = std::optional<LRESULT> (TlxLumenSkinForm::*)(FormMessage& m);
+    // Runs after the previous procedure (or the answer), while the component lives.
+    using AfterHandler = void (TlxLumenSkinForm::*)(const FormMessage& m, LRESULT& result);
+    struct MessageHandler {
+        UINT Message;
+        BeforeHandler Before = nullptr;
+        AfterHandler After = nullptr;
+        bool ClosesMenu = false; // a skinned form closes its open menu first
+    };
+    static const MessageHandler* FindHandler(UINT message);
+
+    // ISkinFormServices for the skin objects (the component).
     void StartMorphTimer() override;
     void StartAnimationTimer() override;
     FrameWindowState WindowState() const override;
@@ -229,6 +266,7 @@ private:
     std::wstring CaptionText() const override;
     int32_t CaptionCharSet() const override;
     int32_t ButtonsOffset() const override;
+    uint32_t ReadingFlags() const override;
     const IColorResolver& Colors() const override;
     void DrawSmallIcon(FrameCanvas& canvas, int32_t x, int32_t y) override;
     bool CaptionPaint(FrameCanvas& canvas, Rect objectRect, bool active) override;
@@ -247,18 +285,21 @@ private:
     void PaintEvent(const std::string& idName, FrameCanvas& canvas, Rect objectRect) override;
     bool ActivateCustomObject(const std::string& idName, bool visible) override;
 
-    LRESULT WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void ClosingFilter(UINT message);
-    void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
-    void SkinMessage(UINT message);
-    void Press(Point p, TMouseButton button);
-    void Release(Point p, TMouseButton button);
+    // The component.
     bool Changeable() const;
     bool HandleReady() const;
+    bool IsMainForm() const;
+    void Link(TComponent*& field, TComponent* value);
+    void ApplyMenuSettings();
+    void ForgetSkinData();
+
+    // The frame and the skin (LumenSkinFormFrame.cpp).
     FrameOptions MakeFrameOptions() const;
+    const std::vector<std::string>* ResStrings() const;
     void RebuildFrame();
+    void FreeObjects();
     void ResizeFrame(int width, int height);
+    void ResizeFrameToWindow();
     void UpdateWindowRegion();
     void RepaintFrame();
     void PaintFrame(HDC dc);
@@ -269,37 +310,103 @@ private:
     void ActivateCaptionWithRepaint(bool repaint);
     void ApplyFormBorderIcons();
     void WidthNudge();
-    void ClearObjectState();
-    void FreeObjects();
-    void StopTimers();
-    void StartTrackingTimer();
-    void StopTrackingTimer();
-    void TrackingTick();
-    void MorphTick();
-    void AnimationTick();
-    void FadeStart();
-    void FadeTick();
-    void ApplyAlpha(uint8_t alpha);
-    void SetLayered(bool on);
-    void FirstShowPlacement();
-    void SkinMenuClosed();
-    void ReleaseDownMenuButton();
+    void FitSizeToSkin();
+    void SkinMessage(UINT message, bool own);
+    void ApplyDefaultObjectHints();
+    // Visibility, enabling and placement again on the same objects.
+    void ApplyFrameOptions();
     void NotifyChildren();
-    bool HandleShortCut(const MSG& message);
-    bool IsMainForm() const;
+
+    // The message map (LumenSkinFormMessages.cpp).
+    LRESULT WindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void ClosingFilter(UINT message);
+    void CloseOpenMenu();
+    std::optional<LRESULT> OnDestroy(FormMessage& m);
+    void AfterSize(const FormMessage& m, LRESULT& result);
+    void AfterActivate(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnSetText(FormMessage& m);
+    void AfterSetText(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnThemeCaption(FormMessage& m);
+    std::optional<LRESULT> OnEraseBkgnd(FormMessage& m);
+    std::optional<LRESULT> OnShowWindow(FormMessage& m);
+    std::optional<LRESULT> OnSetCursor(FormMessage& m);
+    std::optional<LRESULT> OnGetMinMaxInfo(FormMessage& m);
+    std::optional<LRESULT> OnNcCalcSize(FormMessage& m);
+    std::optional<LRESULT> OnNcHitTest(FormMessage& m);
+    void AfterNcHitTest(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnNcPaint(FormMessage& m);
+    std::optional<LRESULT> OnNcActivate(FormMessage& m);
+    std::optional<LRESULT> OnSyncPaint(FormMessage& m);
+    std::optional<LRESULT> OnSysCommand(FormMessage& m);
+    std::optional<LRESULT> OnContextMenu(FormMessage& m);
+    std::optional<LRESULT> OnTimer(FormMessage& m);
+    std::optional<LRESULT> OnSizing(FormMessage& m);
+    void AfterSizing(const FormMessage& m, LRESULT& result);
+    void AfterMoving(const FormMessage& m, LRESULT& result);
+    std::optional<LRESULT> OnEnterSizeMove(FormMessage& m);
+    std::optional<LRESULT> OnExitSizeMove(FormMessage& m);
+    std::optional<LRESULT> OnMenuClosed(FormMessage& m);
+    std::optional<LRESULT> OnLumenQuery(FormMessage& m);
+    std::optional<LRESULT> OnLumenPrintFrame(FormMessage& m);
+    std::optional<LRESULT> OnLumenPrintFrame2(FormMessage& m);
+    std::optional<LRESULT> OnSkinMessage(FormMessage& m);
+    std::optional<LRESULT> OnNcLButtonDown(FormMessage& m);
+
+    // Window states (LumenSkinFormStates.cpp).
     Rect WorkAreaOfForm() const;
     Rect MonitorOfForm() const;
     void SetStatusBarGrip(bool shown);
-    void ShowObjectHintFor(TlxActiveSkinObject& object);
-    void HideObjectHint();
-    void BuildTrayMenu();
-    void ApplyMenuSettings();
-    void Link(TComponent*& field, TComponent* value);
-    const std::vector<std::string>* ResStrings() const;
+    void MinimizeInPlace();
+    void Maximize();
+    void RestoreToNormal(TWindowState old);
+    void FirstShowPlacement();
+
+    // The system, caption-button and tray menus and the keyboard (LumenSkinFormMenus.cpp).
     SysMenuState MenuState() const;
+    std::string ResString(std::string_view key, std::wstring_view fallback, std::wstring& out) const;
     std::unique_ptr<TMenuItem> MakeSysMenuItem(const SysMenuItemInfo& entry);
     void RunSysMenuAction(SysMenuAction action);
-    std::string ResString(std::string_view key, std::wstring_view fallback, std::wstring& out) const;
+    void SkinMenuClosed();
+    void ReleaseDownMenuButton();
+    void BuildTrayMenu();
+    bool HandleShortCut(const MSG& message);
+    void PopupSystemMenuAtButton();
+
+    // The pointer and the objects under it (LumenSkinFormPointer.cpp).
+    TlxActiveSkinObject* ObjectAt(int index) const;
+    Point PointerOf(const FormMessage& m) const;
+    bool RoutesPointer(const FormMessage& m) const;
+    void ClearPress();
+    void Press(Point p, TMouseButton button);
+    void Release(Point p, TMouseButton button);
+    // False when the component ended meanwhile.
+    bool TrackAndPress(Point p, TMouseButton button);
+    void ShowObjectHintFor(TlxActiveSkinObject& object);
+    void HideObjectHint();
+    void StartTrackingTimer();
+    void StopTrackingTimer();
+    void StopTimers();
+    void TrackingTick();
+    void MorphTick();
+    void AnimationTick();
+    void AfterNcMouseMove(const FormMessage& m, LRESULT& result);
+    void AfterMouseMove(const FormMessage& m, LRESULT& result);
+    void AfterNcLButtonDown(const FormMessage& m, LRESULT& result);
+    void AfterNcLButtonUp(const FormMessage& m, LRESULT& result);
+    void AfterNcLButtonDblClk(const FormMessage& m, LRESULT& result);
+    void AfterNcRButtonDown(const FormMessage& m, LRESULT& result);
+    void AfterNcRButtonUp(const FormMessage& m, LRESULT& result);
+    void AfterNcRButtonDblClk(const FormMessage& m, LRESULT& result);
+    void AfterLButtonUp(const FormMessage& m, LRESULT& result);
+    void AfterRButtonUp(const FormMessage& m, LRESULT& result);
+    void CaptionDoubleClicked();
+
+    // Fade-in and transparency (LumenSkinFormFade.cpp).
+    void FadeStart();
+    void ShowFadeStep(uint8_t alpha, bool last);
+    void ApplyAlpha(uint8_t alpha);
+    void SetLayered(bool on);
 
     TForm* m_form = nullptr;
     TBorderIcons m_formIcons;
@@ -307,7 +414,7 @@ private:
     TMessageFilter m_keyFilter;
     TMessageFilter m_wheelFilter;
     std::unique_ptr<TSkinFrame> m_frame;
-    std::unique_ptr<TWinTextPainter> m_text;
+    std::unique_ptr<GdiTextPainter> m_text;
     IconHandle m_smallIcon;
     HICON m_smallIconSource = nullptr;
 
@@ -364,18 +471,15 @@ private:
     bool m_layered = false;
     MagneticState m_snap;
     int m_hot = -1, m_previousHot = -1, m_pressed = -1;
-    UINT_PTR m_trackingTimer = 0;
-    UINT_PTR m_morphTimer = 0;
-    UINT_PTR m_animationTimer = 0;
-    bool m_fadeTimer = false;
-    uint8_t m_fadeAlpha = 0;
-    uint8_t m_fadeTarget = 255;
+    // The form's timers: tracking, morph, animation and the fade-in's.
+    TWindowTimers m_timers { [this] { return HandleReady() ? m_form->Handle() : nullptr; } };
+    TFadeIn m_fade;
     bool m_skinMenuOpen = false;
     std::unique_ptr<TPopupMenu> m_defaultSysMenu;
     TlxSkinPopupMenu* m_trayMenu = nullptr;
     TlxSkinMenu* m_skinMenu = nullptr;
-    // Expires with the component, so code after a call into user code can tell.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    // Ends with the component, so code after a call into user code can tell.
+    TLiveness m_liveness;
 };
 
 } // namespace ventro

@@ -38,6 +38,8 @@ public:
     // The character set of the skin's resource strings, or of DefCaptionFont.
     virtual int32_t CaptionCharSet() const = 0;
     virtual int32_t ButtonsOffset() const = 0;
+    // The text flags of the form's reading order (TextRtlReading or none).
+    virtual uint32_t ReadingFlags() const { return 0; }
     virtual const IColorResolver& Colors() const = 0;
     // Draws the form's small icon with its top-left at (x, y) of the canvas.
     virtual void DrawSmallIcon(FrameCanvas& canvas, int32_t x, int32_t y) = 0;

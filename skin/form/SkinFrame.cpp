@@ -13,8 +13,14 @@ TSkinFrame::TSkinFrame(ISkinFormServices& services, const TlxSkinContent* skin, 
         m_objects = CreateFallbackButtons(services);
     }
     ApplyBorderIcons(m_objects, m_options.Icons, m_options.HideCaptionButtons, services);
-    if (m_skin)
-        ApplyDefaultHints(m_objects, nullptr);
+}
+
+void TSkinFrame::SetOptions(const FrameOptions& options)
+{
+    m_options = options;
+    ApplyBorderIcons(m_objects, m_options.Icons, m_options.HideCaptionButtons, m_services);
+    if (m_width > 0 || m_height > 0)
+        SetSize(m_width, m_height);
 }
 
 TlxActiveSkinObject* TSkinFrame::FindObject(std::string_view idName) const

@@ -26,7 +26,9 @@ struct FrameOptions {
 
 class TSkinFrame {
 public:
-    // skin is nullptr, or has an empty picture, for the fallback frame.
+    // skin is nullptr, or has an empty picture, for the fallback frame. The
+    // objects keep the hints of their records: default hints are the
+    // caller's to apply (ApplyDefaultHints).
     TSkinFrame(ISkinFormServices& services, const TlxSkinContent* skin, const FrameOptions& options);
 
     bool Skinned() const { return m_skin != nullptr; }
@@ -34,6 +36,11 @@ public:
     const FrameOptions& Options() const { return m_options; }
     ISkinFormServices& Services() const { return m_services; }
 
+    // New caption buttons, icon, style or limits for the same objects: their
+    // visibility and enabling run again and they are placed again; their
+    // states (hot, pressed, morphing, animating) stay. The caller makes a new
+    // frame only when the skin changes.
+    void SetOptions(const FrameOptions& options);
     // Recomputes the geometry, the objects' places and the shape for W x H.
     void SetSize(int32_t width, int32_t height);
     int32_t Width() const { return m_width; }
@@ -56,7 +63,7 @@ public:
     int32_t MinHeight() const;
     int32_t HitTest(Point p, bool objectHot = false, bool inSizeMove = false) const;
     // The window region's rectangles, canonical.
-    std::vector<Rect> RegionRects() const { return FrameRegionRects(m_shape); }
+    const std::vector<Rect>& RegionRects() const { return m_shape.Region; }
 
 private:
     ISkinFormServices& m_services;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "skin/data/ResourceStrings.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/form/FrameSkin.h"
 #include "skin/gfx/GlyphPainters.h"
 #include "skin/gfx/PixelOps.h"
@@ -13,10 +14,6 @@
 
 namespace ventro {
 namespace {
-
-// Objects larger than this are drawn without their intermediate bitmaps: only
-// a hostile skin makes one, and its morph would cost gigabytes.
-constexpr int64_t MaxObjectPixels = int64_t(4) << 20;
 
 bool ObjectSizeUsable(Rect r)
 {
@@ -592,6 +589,7 @@ Rect TlxSkinCaptionObject::AnimationCell() const
 namespace {
 
 struct CaptionTextLayout {
+    TextFont Font;
     std::wstring Text;
     Point At;   // relative to the object's top-left
     Point Size;
@@ -613,9 +611,11 @@ static CaptionTextLayout LayoutCaptionText(const TlxSkinCaptionObject& o, ITextP
         t.Top = ShiftCoord(t.Top, r.FrameTextRect.Top);
         t.Right = ShiftCoord(t.Right, int64_t(r.FrameTextRect.Right) - WidthOfRect(r.FrameRect));
     }
-    painter.SetFont(TextFont { r.FontName, r.FontHeight, r.FontStyle, o.Parent.CaptionCharSet() });
-    l.Text = FitWideTextToWidth(text, WidthOfRect(t), [&](std::wstring_view s) { return int64_t(painter.Measure(s).X); });
-    l.Size = painter.Measure(l.Text);
+    l.Font = TextFont { r.FontName, r.FontHeight, r.FontStyle, o.Parent.CaptionCharSet() };
+    auto measure = [&](std::wstring_view s) { return painter.Measure(l.Font, s, TextCaptionLine | o.Parent.ReadingFlags()); };
+    l.Text = FitWideTextToWidth(text, WidthOfRect(t), [&](std::wstring_view s) { return int64_t(measure(s).Width); });
+    const Extent size = measure(l.Text);
+    l.Size = Point { size.Width, size.Height };
     const int64_t y = int64_t(t.Top) + HeightOfRect(t) / 2 - l.Size.Y / 2;
     int64_t x = t.Left;
     if (r.Alignment == TAlignment::taRightJustify)
@@ -667,8 +667,8 @@ void TlxSkinCaptionObject::DrawText(FrameCanvas& canvas, PixelView target, Point
     const IColorResolver& colors = Parent.Colors();
     auto draw = [&](int32_t dx, int32_t dy, Color c) {
         const int32_t left = ShiftCoord(x, dx), topY = ShiftCoord(y, dy);
-        painter.Draw(target, Rect { left, topY, ShiftCoord(left, l.Size.X), ShiftCoord(topY, l.Size.Y) }, l.Text,
-            colors.Resolve(c));
+        painter.Draw(target, l.Font, l.Text, Rect { left, topY, ShiftCoord(left, l.Size.X), ShiftCoord(topY, l.Size.Y) },
+            colors.Resolve(c), TextCaptionLine | Parent.ReadingFlags());
     };
     if (r.Light)
         draw(-1, -1, active ? r.ActiveLightColor : r.LightColor);

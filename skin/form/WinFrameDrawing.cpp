@@ -3,19 +3,15 @@
 
 #include <algorithm>
 
-#include "platform/Text.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/gfx/DibSection.h"
 #include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/PixelOps.h"
-#include "skin/gfx/SkinFont.h"
 #include "skin/gfx/RectUtils.h"
 #include "skin/gfx/lxUtils.h"
 
 namespace ventro {
 namespace {
-
-// Text is one line; "&" shows as itself.
-constexpr UINT TextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
 
 // Copies the part of target under r into a section of r's size, lets draw
 // paint on the section's device context, and copies that part back.
@@ -23,7 +19,7 @@ template <class F>
 void DrawThroughSection(HDC dc, PixelView target, Rect r, F draw)
 {
     const Rect visible = IntersectRects(r, ViewBounds(target));
-    if (IsEmptyRect(visible) || int64_t(r.Width()) * r.Height() > (int64_t(16) << 20))
+    if (IsEmptyRect(visible) || int64_t(r.Width()) * r.Height() > MaxBitmapPixels)
         return;
     DibSection section(r.Width(), r.Height());
     if (section.IsEmpty())
@@ -39,38 +35,6 @@ void DrawThroughSection(HDC dc, PixelView target, Rect r, F draw)
 }
 
 } // namespace
-
-TWinTextPainter::TWinTextPainter() : m_dc(CreateCompatibleDC(nullptr)) { }
-
-HFONT TWinTextPainter::FontFor(const TextFont& font)
-{
-    for (auto& [desc, handle] : m_fonts)
-        if (desc == font)
-            return handle.Get();
-    m_fonts.emplace_back(font, CreateSkinFont(AnsiToWide(font.Name), font.Height, font.Style, font.CharSet));
-    return m_fonts.back().second.Get();
-}
-
-void TWinTextPainter::SetFont(const TextFont& font) { m_font = FontFor(font); }
-
-Point TWinTextPainter::Measure(std::wstring_view text)
-{
-    SelectGuard font(m_dc.Get(), m_font);
-    RECT r {};
-    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DT_CALCRECT | TextFormat);
-    return Point { int32_t(r.right - r.left), int32_t(r.bottom - r.top) };
-}
-
-void TWinTextPainter::Draw(PixelView target, Rect r, std::wstring_view text, Color color)
-{
-    DrawThroughSection(m_dc.Get(), target, r, [&](HDC dc, int32_t w, int32_t h) {
-        SelectGuard font(dc, m_font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, COLORREF(color & 0xFFFFFF));
-        RECT rect { 0, 0, w, h };
-        DrawWideText(dc, text, rect, TextFormat);
-    });
-}
 
 Point SmallIconSize()
 {

@@ -1,11 +1,9 @@
-// The Windows side of the frame: text drawn by the platform on a memory device
-// context straight into core pixels, the small icon, painting composed bands
-// and backgrounds on a device context, and the window region.
+// The Windows side of the frame: the small icon, painting composed bands and
+// backgrounds on a device context, and the window region.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
-#include <map>
 #include <vector>
 
 #include "base/PixelBuffer.h"
@@ -14,24 +12,6 @@
 #include "skin/form/FramePainter.h"
 
 namespace ventro {
-
-// Text through the platform's text drawing: the pixels under the text are
-// copied into a section, drawn on with a transparent background, and copied
-// back. Fonts are made once per description and kept.
-class TWinTextPainter : public ITextPainter {
-public:
-    TWinTextPainter();
-    void SetFont(const TextFont& font) override;
-    Point Measure(std::wstring_view text) override;
-    void Draw(PixelView target, Rect r, std::wstring_view text, Color color) override;
-
-private:
-    HFONT FontFor(const TextFont& font);
-
-    MemoryDC m_dc;
-    std::vector<std::pair<TextFont, FontHandle>> m_fonts;
-    HFONT m_font = nullptr;
-};
 
 // The platform's small icon size, falling back to the caption button size.
 Point SmallIconSize();
@@ -50,6 +30,19 @@ inline Point CursorFromLParam(LPARAM lParam)
 inline Point ScreenToWindowPoint(Point screen, const RECT& windowRect)
 {
     return Point { screen.X - windowRect.left, screen.Y - windowRect.top };
+}
+
+// The window's rectangle on the screen.
+inline Rect WindowRectOf(HWND wnd)
+{
+    RECT r {};
+    GetWindowRect(wnd, &r);
+    return Rect { r.left, r.top, r.right, r.bottom };
+}
+// Redraws the frame, the client and every child.
+inline void RedrawWholeWindow(HWND wnd)
+{
+    RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Paints composed bands on a device context with the client clipped out.

@@ -8,6 +8,7 @@
 #include "skin/form/SkinFrame.h"
 #include "skin/form/StaticForm.h"
 #include "skin/form/WinFrameDrawing.h"
+#include "skin/gfx/GdiTextPainter.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/RectUtils.h"
 
@@ -66,7 +67,7 @@ Picture32 RenderFramePicture(const TlxSkinContent* skin, const FramePictureOptio
         }
     }
 
-    TWinTextPainter text;
+    GdiTextPainter text;
     FrameImage image;
     if (frame.Skinned()) {
         if (!ComposeSkinFrame(frame, text, image))

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "skin/data/SkinLimits.h"
+
 namespace ventro {
 namespace {
 
@@ -107,7 +109,7 @@ Picture32 ReadPng32(const std::wstring& path)
         "converting to 32-bit BGRA");
     UINT w = 0, h = 0;
     Check(converter->GetSize(&w, &h), "reading the size");
-    if (w == 0 || h == 0 || w > 16384 || h > 16384)
+    if (w == 0 || h == 0 || w > uint32_t(MaxBitmapDimension) || h > uint32_t(MaxBitmapDimension))
         throw std::runtime_error("a PNG picture of an unusable size");
     Picture32 p;
     p.Width = int32_t(w);

@@ -8,7 +8,6 @@
 #include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/RectUtils.h"
-#include "skin/gfx/TextFit.h"
 
 namespace ventro {
 
@@ -79,34 +78,6 @@ RegionHandle BuildMaskedRegion(const PieceGeometry& s, const PieceGeometry& d, i
     return base;
 }
 
-int64_t WideTextWidth(HDC dc, std::wstring_view text)
-{
-    RECT r {};
-    DrawTextW(dc, text.data(), int(text.size()), &r, DT_CALCRECT);
-    return int64_t(r.right) - r.left;
-}
-
-int64_t WideTextHeight(HDC dc, std::wstring_view text)
-{
-    RECT r {};
-    DrawTextW(dc, text.data(), int(text.size()), &r, DT_CALCRECT);
-    return int64_t(r.bottom) - r.top;
-}
-
-std::wstring FitWideTextToWidth(HDC dc, std::wstring_view text, int64_t width)
-{
-    return FitWideTextToWidth(text, width, [dc](std::wstring_view t) { return WideTextWidth(dc, t); });
-}
-
-int DrawWideText(HDC dc, std::wstring_view text, RECT& rect, UINT format)
-{
-    // Every supported platform has the wide-character call. A writable copy
-    // with room for "..." keeps DT_MODIFYSTRING away from the caller's text.
-    std::wstring buffer(text);
-    buffer.append(4, L'\0');
-    return DrawTextW(dc, buffer.data(), int(text.size()), &rect, format);
-}
-
 void DrawGlyph(HDC dc, const Glyph& glyph, Color color)
 {
     COLORREF c = ResolveColor(color);
@@ -146,6 +117,8 @@ void DrawGlyphCell(HDC dc, int32_t x, int32_t y, int32_t cell, int32_t count, HB
 }
 
 uint32_t PlatformVersion() { return uint32_t(GetVersion() & 0xFFFF); }
+
+bool LayeredWindowsAvailable() { return CanLayerWindows(PlatformVersion()); }
 
 void SetWindowAlpha(HWND wnd, uint8_t alpha)
 {

@@ -1,5 +1,5 @@
-// The Windows side of the skin drawing helpers: regions from masks, text
-// measuring and drawing, glyphs on a device, window alpha and the work area.
+// The Windows side of the skin drawing helpers: regions from masks, glyphs on
+// a device, window alpha and the work area. Text goes through GdiTextPainter.
 #pragma once
 #include <windows.h>
 
@@ -31,11 +31,6 @@ RegionHandle MaskToRegion(HBITMAP mask);
 RegionHandle BuildMaskedRegion(const PieceGeometry& src, const PieceGeometry& dst, int32_t aw, int32_t ah,
     PixelView mask);
 
-int64_t WideTextWidth(HDC dc, std::wstring_view text);
-int64_t WideTextHeight(HDC dc, std::wstring_view text);
-std::wstring FitWideTextToWidth(HDC dc, std::wstring_view text, int64_t width);
-int DrawWideText(HDC dc, std::wstring_view text, RECT& rect, UINT format);
-
 void DrawGlyph(HDC dc, const Glyph& glyph, Color color);
 // Draws cell `cell` (from 1) of a strip of `count` cells at (x, y), the cell's
 // bottom-left colour transparent.
@@ -44,6 +39,8 @@ void DrawGlyphCell(HDC dc, int32_t x, int32_t y, int32_t cell, int32_t count, HB
 // The version number the platform reports: major in the low byte, minor in the next.
 uint32_t PlatformVersion();
 
+// Whether this platform has layered (translucent) windows.
+bool LayeredWindowsAvailable();
 // Sets a layered window's alpha; the window must already carry WS_EX_LAYERED.
 void SetWindowAlpha(HWND wnd, uint8_t alpha);
 

@@ -10,6 +10,7 @@
 #include "base/Geometry.h"
 #include "skin/data/SkinWindows.h"
 #include "skin/gfx/SkinPieces.h"
+#include "skin/gfx/TextPainter.h"
 
 namespace ventro {
 
@@ -22,12 +23,6 @@ struct HintLook {
     int32_t PictureWidth = 0;
     int32_t PictureHeight = 0;
     bool Skinned() const { return Frame != nullptr; }
-};
-
-struct Extent {
-    int32_t Width = 0;
-    int32_t Height = 0;
-    friend bool operator==(const Extent&, const Extent&) = default;
 };
 
 struct HintContent {

@@ -1,6 +1,8 @@
 // Drawing the skinned hint window.
 #include "skin/menus/HintPaint.h"
 
+#include <algorithm>
+
 #include "skin/gfx/Glyphs.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/SkinPieces.h"
@@ -36,9 +38,12 @@ void PaintHint(const HintPaintInput& in, PixelBuffer& out)
     const Color color = resolve(skinned ? in.Look.Frame->FontColor : ClInfoText);
     const HintPaintLayout layout = LayoutHintPaint(skinned ? in.Look : HintLook {}, in.Content, in.Geometry);
     if (in.Content.Rich && in.Content.HasTitle) {
-        MenuFont bold = in.Font;
+        TextFont bold = in.Font;
         bold.Style.Bits |= TFontStyles::fsBold;
-        in.Painter->Draw(out.View(), bold, in.Title, layout.Title, color, TextLeft | TextSingleLine);
+        // The title was measured in the hint's font; in bold it may run past
+        // that width, up to the window's edge.
+        const Rect title { layout.Title.Left, layout.Title.Top, std::max(layout.Title.Right, w), layout.Title.Bottom };
+        in.Painter->Draw(out.View(), bold, in.Title, title, color, TextLeft | TextSingleLine);
     }
     if (in.Content.Rich && in.Content.HasImage && in.Images)
         in.Images->Draw(out.View(), in.ImageIndex, layout.Image.X, layout.Image.Y, true);

@@ -15,8 +15,8 @@ struct HintPaintInput {
     HintGeometry Geometry;
     std::wstring Text;          // with its line breaks
     std::wstring Title;
-    MenuFont Font;
-    MenuTextPainter* Painter = nullptr;
+    TextFont Font;
+    ITextPainter* Painter = nullptr;
     const IColorResolver* Colors = nullptr;
     const MenuImageSource* Images = nullptr;
     int ImageIndex = -1;

@@ -51,7 +51,7 @@ MenuEngine::MenuEngine(MenuHost& host) : m_host(host) { }
 
 MenuEngine::~MenuEngine()
 {
-    *m_alive = false;
+    m_liveness.End();
     m_host.KillWaitTimer();
     while (!m_levels.empty()) {
         std::unique_ptr<PopupLevel> level = std::move(m_levels.back());
@@ -87,15 +87,15 @@ void MenuEngine::StopWait()
     m_waitItem = -1;
 }
 
-void MenuEngine::Popup(MenuItemRef root, Rect anchor, bool popupUp, int first)
+void MenuEngine::Popup(MenuItemRef root, Rect anchor, bool popupUp, int first, bool replacesOpenChain)
 {
-    m_firstPopup = !m_visible;
+    m_firstPopup = !m_visible && !replacesOpenChain;
     // The chain that is open now is closed (and its control told) before
     // the new one starts, so the new control is told only about its own.
     if (!m_levels.empty()) {
-        std::shared_ptr<bool> alive = m_alive;
+        const TAliveToken alive = m_liveness.Token();
         CloseFrom(0);
-        if (!*alive)
+        if (!alive)
             return;
     }
     m_visible = true;
@@ -123,8 +123,8 @@ void MenuEngine::OpenLevel(MenuItemRef root, Rect anchor, bool popupUp, bool sub
     const std::vector<MenuItemInfo> infos = Infos(level);
     for (const MenuItemInfo& info : infos)
         level.Heights.push_back(ItemHeight(level.Paint.Look, info));
-    MenuTextPainter* text = level.Paint.Text;
-    const MenuFont font = level.Paint.Font;
+    ITextPainter* text = level.Paint.Text;
+    const TextFont font = level.Paint.Font;
     const TextMeasure measure = [text, &font](std::wstring_view s) -> int64_t {
         return text ? text->Measure(font, s, TextSingleLine).Width : 0;
     };
@@ -180,9 +180,9 @@ void MenuEngine::CloseFrom(int level)
 
 void MenuEngine::CloseAll()
 {
-    std::shared_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     CloseFrom(0);
-    if (!*alive)
+    if (!alive)
         return;
     StopWait();
     m_host.ChainClosed(true);
@@ -190,9 +190,9 @@ void MenuEngine::CloseAll()
 
 void MenuEngine::CloseLast()
 {
-    std::shared_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     CloseFrom(LevelCount() - 1);
-    if (!*alive || m_levels.empty())
+    if (!alive || m_levels.empty())
         return;
     PopupLevel& last = *m_levels.back();
     if (last.Active >= 0 && last.States[size_t(last.Active)].Down) {
@@ -282,23 +282,23 @@ void MenuEngine::ItemClick(PopupLevel& level, int index)
     if (!entry.Info.Enabled || level.States[size_t(index)].Down || IsDividerCaption(entry.Info.Caption))
         return;
     const MenuItemRef ref = entry.Ref;
-    std::shared_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     if (!entry.Info.HasSubItems) {
         // The command runs after every popup window is gone: it may close
         // the form, open another menu or end this engine.
         StopWait();
         CloseAll();
-        if (!*alive)
+        if (!alive)
             return;
         m_host.RunCommand(ref);
-        if (!*alive)
+        if (!alive)
             return;
         m_host.CommandDone();
         return;
     }
     const uint64_t generation = m_generation;
     m_host.RunCommand(ref);
-    if (!*alive || generation != m_generation || IndexOf(level) < 0)
+    if (!alive || generation != m_generation || IndexOf(level) < 0)
         return; // the item's own handler changed the chain: no submenu for a stale level
     StopWait();
     level.States[size_t(index)].Down = true;

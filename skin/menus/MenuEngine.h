@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Liveness.h"
 #include "skin/menus/MenuLayout.h"
 #include "skin/menus/MenuPaint.h"
 
@@ -112,8 +113,9 @@ public:
     ~MenuEngine();
 
     // Shows the sub-items of root from first on; nothing opens for an empty
-    // root or a first index past its items.
-    void Popup(MenuItemRef root, Rect anchor, bool popupUp, int first);
+    // root or a first index past its items. replacesOpenChain: the caller
+    // has just closed a chain that was open, so this is not a first popup.
+    void Popup(MenuItemRef root, Rect anchor, bool popupUp, int first, bool replacesOpenChain = false);
     void CloseFrom(int level);
     void CloseAll();
 
@@ -161,8 +163,8 @@ private:
     bool m_firstPopup = false;
     PopupLevel* m_waitLevel = nullptr;
     int m_waitItem = -1;
-    // Cleared when the engine ends, so work that runs user code can tell.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    // Ends with the engine, so work that runs user code can tell.
+    TLiveness m_liveness;
     // Counts chain changes, so a submenu is not opened for a chain that a
     // command closed or replaced meanwhile.
     uint64_t m_generation = 0;

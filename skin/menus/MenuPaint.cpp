@@ -254,14 +254,14 @@ void PaintSkinnedHeader(const MenuPaintContext& ctx, const MenuItemInfo& item, P
         index = skin->FindControlIndex("label");
     const auto* control = index >= 0 ? dynamic_cast<const TlxDataSkinCustomControl*>(skin->ControlList[size_t(index)].get())
                                      : nullptr;
-    MenuFont font = ctx.Font;
+    TextFont font = ctx.Font;
     Color color = ctx.Look.Item->UnenabledFontColor;
     if (const auto* label = dynamic_cast<const TlxDataSkinLabelControl*>(control)) {
-        font = MenuFont { std::wstring(label->FontName.begin(), label->FontName.end()), label->FontHeight,
+        font = TextFont { label->FontName, label->FontHeight,
             label->FontStyle, ctx.Font.CharSet };
         color = label->FontColor;
     } else if (const auto* stdLabel = dynamic_cast<const TlxDataSkinStdLabelControl*>(control)) {
-        font = MenuFont { std::wstring(stdLabel->FontName.begin(), stdLabel->FontName.end()), stdLabel->FontHeight,
+        font = TextFont { stdLabel->FontName, stdLabel->FontHeight,
             stdLabel->FontStyle, ctx.Font.CharSet };
         color = stdLabel->FontColor;
     }
@@ -299,8 +299,11 @@ void PaintSkinnedItem(const MenuPaintContext& ctx, const MenuItemInfo& item, boo
     }
     const Rect cell = FrameCell(r, frame);
     if (!cell.IsZero()) {
+        // A frame is stretched with "stretcheffect"; a normal item's also with
+        // "inactivestretcheffect", so that a skin which tiles its normal
+        // picture still stretches its animation frames.
         BuildHorzStrip(r.ItemLeftOffset, r.ItemRightOffset, strip, picture, cell, w,
-            r.StretchEffect && (highlighted || r.InactiveStretchEffect));
+            r.StretchEffect || (!highlighted && r.InactiveStretchEffect));
     } else if (highlighted) {
         BuildHorzStrip(r.ItemLeftOffset, r.ItemRightOffset, strip, picture, r.ActiveSkinRect, w, r.StretchEffect);
     } else if (r.InactiveTransparent && !ctx.PaintBuffer.IsEmpty()) {

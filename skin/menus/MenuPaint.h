@@ -11,38 +11,11 @@
 #include "base/ColorResolver.h"
 #include "base/PixelBuffer.h"
 #include "skin/data/SkinContent.h"
+#include "skin/gfx/TextPainter.h"
 #include "skin/menus/HintLayout.h"
 #include "skin/menus/MenuLayout.h"
 
 namespace ventro {
-
-struct MenuFont {
-    std::wstring Name = L"Arial";
-    int32_t Height = 14;
-    TFontStyles Style;
-    int32_t CharSet = 1;
-    friend bool operator==(const MenuFont&, const MenuFont&) = default;
-};
-
-// Text format flags; "&" in a text marks an underlined accelerator.
-enum TextFlags : uint32_t {
-    TextLeft = 0,
-    TextCenter = 1,
-    TextRight = 2,
-    TextVCenter = 4,
-    TextSingleLine = 8,
-    TextRtlReading = 16,
-    TextMultiLine = 32, // the hint's texts
-};
-
-class MenuTextPainter {
-public:
-    virtual ~MenuTextPainter() = default;
-    virtual Extent Measure(const MenuFont& font, std::wstring_view text, uint32_t flags) = 0;
-    // Draws with a transparent background, clipped to r and to the target.
-    virtual void Draw(PixelView target, const MenuFont& font, std::wstring_view text, Rect r, Color color,
-        uint32_t flags) = 0;
-};
 
 class MenuImageSource {
 public:
@@ -61,8 +34,8 @@ constexpr Color ClInfoText = SystemColorFlag | 0x17;
 struct MenuPaintContext {
     MenuLook Look;
     const TlxSkinContent* Skin = nullptr;
-    MenuFont Font;                           // the window's item font
-    MenuTextPainter* Text = nullptr;
+    TextFont Font;                           // the window's item font
+    ITextPainter* Text = nullptr;
     const IColorResolver* Colors = nullptr; // none: system colours are not resolved
     const MenuImageSource* Images = nullptr;
     PixelView PaintBuffer;                   // the background with its items area, for "inactivetransparent"

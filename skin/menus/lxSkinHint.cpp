@@ -16,10 +16,6 @@ namespace {
 
 constexpr UINT_PTR TimerIdFade = 1;
 
-bool Layered() { return CanLayerWindows(PlatformVersion()); }
-
-std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
-
 // The rows of a monochrome bitmap, top-down, 4-byte aligned.
 std::vector<uint8_t> MonochromeRows(HBITMAP bitmap, int32_t& width, int32_t& height, int32_t& stride)
 {
@@ -62,7 +58,10 @@ TlxSkinHint* FindActiveSkinHint(TComponent* holder)
 
 // ---------------------------------------------------------------- the window
 
-TlxSkinHintWindow::TlxSkinHintWindow(TlxSkinHint& hint) : TCustomWindow(nullptr), m_hint(hint) { }
+TlxSkinHintWindow::TlxSkinHintWindow(TlxSkinHint& hint)
+    : TCustomWindow(nullptr), m_hint(hint), m_fade(m_timers, TimerIdFade)
+{
+}
 
 TlxSkinHintWindow::~TlxSkinHintWindow() { DestroyHandle(); }
 
@@ -83,7 +82,38 @@ void TlxSkinHintWindow::HideHint()
 {
     if (Showing())
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
-    KillTimer(Handle(), TimerIdFade);
+    m_fade.Stop();
+}
+
+void TlxSkinHintWindow::ApplyTransparency(HWND wnd)
+{
+    const TlxSkinHint& hint = m_hint;
+    if (!LayeredWindowsAvailable())
+        return;
+    const LONG ex = GetWindowLongW(wnd, GWL_EXSTYLE);
+    if (hint.AlphaBlend != m_previousAlpha)
+        SetWindowLongW(wnd, GWL_EXSTYLE, hint.AlphaBlend ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
+    m_previousAlpha = hint.AlphaBlend;
+    if (hint.AlphaBlend && hint.AlphaBlendAnimation) {
+        SetWindowAlpha(wnd, 0);
+        m_previousAlphaValue = 0;
+    } else if (hint.AlphaBlend && hint.AlphaBlendValue != m_previousAlphaValue) {
+        SetWindowAlpha(wnd, hint.AlphaBlendValue);
+        m_previousAlphaValue = hint.AlphaBlendValue;
+    }
+}
+
+void TlxSkinHintWindow::ApplyShape(HWND wnd, const TlxSkinData* skin, const HintGeometry& geometry)
+{
+    const PixelView mask = skin ? PictureAt(skin, skin->HintWindow.MaskPictureIndex) : PixelView {};
+    if (mask.IsEmpty()) {
+        SetWindowRgn(wnd, nullptr, TRUE);
+        return;
+    }
+    const TlxDataSkinHintWindow& f = skin->HintWindow;
+    const PieceGeometry src { f.LeftTopPoint, f.RightTopPoint, f.LeftBottomPoint, f.RightBottomPoint, f.ClientRect };
+    RegionHandle region = BuildMaskedRegion(src, geometry.Moved, geometry.Width, geometry.Height, mask);
+    SetWindowRgn(wnd, region.Release(), TRUE);
 }
 
 void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
@@ -102,7 +132,7 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
     }
     in.Font = hint.DefaultFont;
     if (skinned && hint.UseSkinFont)
-        in.Font = MenuFont { Widen(skin->HintWindow.FontName), skin->HintWindow.FontHeight, skin->HintWindow.FontStyle,
+        in.Font = TextFont { skin->HintWindow.FontName, skin->HintWindow.FontHeight, skin->HintWindow.FontStyle,
             in.Font.CharSet };
     if (skin && skin->ResourceStrData())
         in.Font.CharSet = skin->ResourceStrData()->CharSet;
@@ -119,11 +149,10 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
     if (in.Content.Rich) {
         in.Title = hint.Title;
         in.Content.HasTitle = !hint.Title.empty();
-        if (in.Content.HasTitle) {
-            MenuFont bold = in.Font;
-            bold.Style.Bits |= TFontStyles::fsBold;
-            in.Content.Title = in.Painter->Measure(bold, in.Title, TextSingleLine);
-        }
+        // Measured with the hint's font, as it stands before the title is
+        // drawn in bold.
+        if (in.Content.HasTitle)
+            in.Content.Title = in.Painter->Measure(in.Font, in.Title, TextSingleLine);
         in.Content.HasImage = images && hint.ImageIndex >= 0 && hint.ImageIndex < images->Count();
         if (in.Content.HasImage)
             in.Content.Image = images->ImageSize();
@@ -134,28 +163,8 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
     const Point at = PlaceHint(Point { rect.Left, rect.Top }, in.Geometry.Width, in.Geometry.Height,
         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
-    if (Layered()) {
-        const LONG ex = GetWindowLongW(wnd, GWL_EXSTYLE);
-        if (hint.AlphaBlend != m_previousAlpha)
-            SetWindowLongW(wnd, GWL_EXSTYLE, hint.AlphaBlend ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
-        m_previousAlpha = hint.AlphaBlend;
-        if (hint.AlphaBlend && hint.AlphaBlendAnimation) {
-            SetWindowAlpha(wnd, 0);
-            m_previousAlphaValue = 0;
-        } else if (hint.AlphaBlend && hint.AlphaBlendValue != m_previousAlphaValue) {
-            SetWindowAlpha(wnd, hint.AlphaBlendValue);
-            m_previousAlphaValue = hint.AlphaBlendValue;
-        }
-    }
-    const PixelView mask = skinned ? PictureAt(skin, skin->HintWindow.MaskPictureIndex) : PixelView {};
-    if (!mask.IsEmpty()) {
-        const TlxDataSkinHintWindow& f = skin->HintWindow;
-        const PieceGeometry src { f.LeftTopPoint, f.RightTopPoint, f.LeftBottomPoint, f.RightBottomPoint, f.ClientRect };
-        RegionHandle region = BuildMaskedRegion(src, in.Geometry.Moved, in.Geometry.Width, in.Geometry.Height, mask);
-        SetWindowRgn(wnd, region.Release(), TRUE);
-    } else {
-        SetWindowRgn(wnd, nullptr, TRUE);
-    }
+    ApplyTransparency(wnd);
+    ApplyShape(wnd, skinned ? skin : nullptr, in.Geometry);
 
     // The image list is read while painting now; the window keeps no link to it.
     PaintHint(in, m_buffer);
@@ -164,10 +173,11 @@ void TlxSkinHintWindow::ActivateHint(Rect rect, const std::wstring& text)
     SetWindowPos(wnd, HWND_TOPMOST, at.X, at.Y, m_input.Geometry.Width, m_input.Geometry.Height,
         SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(wnd, nullptr, FALSE);
-    if (Layered() && hint.AlphaBlend && hint.AlphaBlendAnimation) {
-        m_alpha = 0;
-        m_fadeTick = GetTickCount();
-        SetTimer(wnd, TimerIdFade, 3, nullptr);
+    if (LayeredWindowsAvailable() && hint.AlphaBlend && hint.AlphaBlendAnimation) {
+        m_fade.Start(hint.AlphaBlendValue, 3, FadeStepPer(3, 20), [this](uint8_t alpha, bool) {
+            SetWindowAlpha(Handle(), alpha);
+            m_previousAlphaValue = alpha;
+        });
     }
 }
 
@@ -189,17 +199,11 @@ LRESULT TlxSkinHintWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_TIMER:
-        if (wParam == TimerIdFade) {
-            if (GetTickCount() - m_fadeTick > 3) {
-                m_fadeTick = GetTickCount();
-                m_alpha = uint8_t(std::min<int>(m_alpha + 20, m_hint.AlphaBlendValue));
-                SetWindowAlpha(Handle(), m_alpha);
-                m_previousAlphaValue = m_alpha;
-            }
-            if (m_alpha >= m_hint.AlphaBlendValue)
-                KillTimer(Handle(), TimerIdFade);
+        if (m_fade.Tick(wParam))
             return 0;
-        }
+        break;
+    case WM_DESTROY:
+        m_timers.WindowGone();
         break;
     default:
         break;

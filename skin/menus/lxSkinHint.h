@@ -10,14 +10,28 @@
 
 #include "platform/Application.h"
 #include "platform/CustomWindow.h"
+#include "platform/Font.h"
+#include "platform/Text.h"
 #include "skin/data/SkinComponents.h"
-#include "skin/menus/GdiTextPainter.h"
+#include "platform/WindowTimers.h"
+#include "skin/gfx/GdiTextPainter.h"
+#include "skin/gfx/WinFadeIn.h"
 #include "skin/menus/HintPaint.h"
 #include "skin/menus/MenuTree.h"
 
 namespace ventro {
 
 class TlxSkinHint;
+
+// The framework's default font: what a form's font is until it is given another.
+inline TextFont FrameworkDefaultFont()
+{
+    const TFontDesc d;
+    TFontStyles style;
+    style.Bits = uint8_t((d.Bold ? TFontStyles::fsBold : 0) | (d.Italic ? TFontStyles::fsItalic : 0)
+        | (d.Underline ? TFontStyles::fsUnderline : 0) | (d.StrikeOut ? TFontStyles::fsStrikeOut : 0));
+    return TextFont { WideToAnsi(d.Name), d.Height, style, d.Charset };
+}
 
 class TlxSkinHintWindow : public TCustomWindow {
 public:
@@ -38,13 +52,18 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The layered style and alpha as the component asks, set only when they change.
+    void ApplyTransparency(HWND wnd);
+    // The skin's mask as the window region (none without a mask).
+    void ApplyShape(HWND wnd, const TlxSkinData* skin, const HintGeometry& geometry);
+
     TlxSkinHint& m_hint;
     HintPaintInput m_input;
     PixelBuffer m_buffer;
     bool m_previousAlpha = false;
     uint8_t m_previousAlphaValue = 0;
-    uint8_t m_alpha = 0;
-    DWORD m_fadeTick = 0;
+    TWindowTimers m_timers { [this] { return Handle(); } };
+    TFadeIn m_fade;
 };
 
 class TlxSkinHint : public TComponent {
@@ -60,7 +79,7 @@ public:
     bool AlphaBlend = false;
     uint8_t AlphaBlendValue = 0;
     bool AlphaBlendAnimation = false;
-    MenuFont DefaultFont { L"Tahoma", -11, {}, DEFAULT_CHARSET };
+    TextFont DefaultFont = FrameworkDefaultFont();
     bool UseSkinFont = true;
     // The pauses before an object hint shows and before it hides again.
     uint32_t HintPause = 500;

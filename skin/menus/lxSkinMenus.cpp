@@ -36,17 +36,16 @@ UINT_PTR TimerId(MenuTimer timer)
     return 0;
 }
 
-bool Layered() { return CanLayerWindows(PlatformVersion()); }
-
 TlxSkinPopupWindow* PopupWindowOf(const PopupLevel& level) { return static_cast<TlxSkinPopupWindow*>(level.Window); }
-
-std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
 } // namespace
 
 // ---------------------------------------------------------------- the window of one level
 
-TlxSkinPopupWindow::TlxSkinPopupWindow(TlxSkinMenu& menu) : TCustomWindow(nullptr), m_menu(&menu) { }
+TlxSkinPopupWindow::TlxSkinPopupWindow(TlxSkinMenu& menu)
+    : TCustomWindow(nullptr), m_menu(&menu), m_fade(m_timers, TimerIdFade)
+{
+}
 
 TlxSkinPopupWindow::~TlxSkinPopupWindow()
 {
@@ -103,7 +102,7 @@ void TlxSkinPopupWindow::Detach()
     m_level = nullptr;
     if (!Handle())
         return;
-    KillTimer(Handle(), TimerIdFade);
+    m_timers.StopAll();
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
         SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
 }
@@ -142,10 +141,7 @@ void TlxSkinPopupWindow::RepaintItem(int index)
 
 void TlxSkinPopupWindow::StartFade(uint8_t target)
 {
-    m_alpha = 0;
-    m_fadeTarget = target;
-    m_fadeTick = GetTickCount();
-    SetTimer(Handle(), TimerIdFade, 5, nullptr);
+    m_fade.Start(target, 5, FadeStepPer(5, 10), [this](uint8_t alpha, bool) { SetWindowAlpha(Handle(), alpha); });
 }
 
 void TlxSkinPopupWindow::Paint(HDC dc, const RECT& area)
@@ -184,6 +180,7 @@ LRESULT TlxSkinPopupWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DESTROY:
+        m_timers.WindowGone();
         if (m_menu)
             m_menu->HandleGone(*this);
         return TCustomWindow::WndProc(message, wParam, lParam);
@@ -199,16 +196,8 @@ LRESULT TlxSkinPopupWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_TIMER:
-        if (wParam == TimerIdFade) {
-            if (GetTickCount() - m_fadeTick > 5) {
-                m_fadeTick = GetTickCount();
-                m_alpha = uint8_t(std::min<int>(m_alpha + 10, m_fadeTarget));
-                SetWindowAlpha(Handle(), m_alpha);
-            }
-            if (m_alpha >= m_fadeTarget)
-                KillTimer(Handle(), TimerIdFade);
+        if (m_fade.Tick(wParam))
             return 0;
-        }
         if (m_level && m_menu) {
             const MenuTimer kind = wParam == TimerIdMouse ? MenuTimer::Mouse
                 : wParam == TimerIdScroll                  ? MenuTimer::Scroll
@@ -275,11 +264,14 @@ void TlxSkinMenu::Popup(HWND control, TlxSkinData* skin, bool popupUp, TMenuItem
 {
     if (!root)
         return;
-    if (m_engine->Visible()) {
+    // Read before the open chain closes: a menu that replaces an open one
+    // neither fades in nor waits for pending messages.
+    const bool replacing = m_engine->Visible();
+    if (replacing) {
         // The open chain is closed, and its control told, before the new one starts.
-        std::weak_ptr<bool> alive = AliveToken();
+        const TAliveToken alive = m_liveness.Token();
         m_engine->CloseFrom(0);
-        if (alive.expired())
+        if (!alive)
             return;
     }
     m_popupControl = control;
@@ -290,7 +282,7 @@ void TlxSkinMenu::Popup(HWND control, TlxSkinData* skin, bool popupUp, TMenuItem
         if (skin)
             FreeNotification(skin);
     }
-    m_engine->Popup(root, anchor, popupUp, first);
+    m_engine->Popup(root, anchor, popupUp, first, replacing);
 }
 
 void TlxSkinMenu::CloseFrom(int level) { m_engine->CloseFrom(level); }
@@ -324,7 +316,7 @@ void TlxSkinMenu::PrepareLevel(PopupLevel& level)
     look.MaxItems = std::max(0, MaxMenuItemsInWindow);
     ctx.Font = DefaultItemFont;
     if (look.Popup && look.Item && UseSkinFont)
-        ctx.Font = MenuFont { Widen(look.Item->FontName), look.Item->FontHeight, look.Item->FontStyle, ctx.Font.CharSet };
+        ctx.Font = TextFont { look.Item->FontName, look.Item->FontHeight, look.Item->FontStyle, ctx.Font.CharSet };
     if (m_skin && m_skin->ResourceStrData())
         ctx.Font.CharSet = m_skin->ResourceStrData()->CharSet;
     ctx.RightToLeft = OwnerWindow && (GetWindowLongW(OwnerWindow, GWL_EXSTYLE) & WS_EX_RTLREADING);
@@ -349,7 +341,7 @@ void TlxSkinMenu::ShowLevel(PopupLevel& level, bool firstOfChain)
     const MenuLook& look = level.Paint.Look;
     const PixelView mask = look.Popup ? PictureAt(m_skin, look.Popup->MaskPictureIndex) : PixelView();
     TlxSkinPopupWindow::Shape shape { level.Size.Width, level.Size.Height, mask.IsEmpty() ? nullptr : mask.Bits(),
-        Layered() && AlphaBlend };
+        LayeredWindowsAvailable() && AlphaBlend };
     TlxSkinPopupWindow::Shape& last = window->LastShape;
     if (shape.Mask) {
         if (shape.Mask != last.Mask || shape.Width != last.Width || shape.Height != last.Height) {
@@ -382,14 +374,6 @@ void TlxSkinMenu::DestroyLevel(PopupLevel& level)
     level.Window = nullptr;
     if (!window)
         return;
-    for (auto it = m_timers.begin(); it != m_timers.end();) {
-        if (it->first == window->Handle()) {
-            KillTimer(it->first, it->second);
-            it = m_timers.erase(it);
-        } else {
-            ++it;
-        }
-    }
     // Hidden and kept for the next level at its depth; even inside its own
     // message the window stays, so nothing waits for a deferred release.
     window->Detach();
@@ -414,9 +398,6 @@ void TlxSkinMenu::WindowGone(TlxSkinPopupWindow* window)
 
 void TlxSkinMenu::HandleGone(TlxSkinPopupWindow& window)
 {
-    const HWND wnd = window.Handle();
-    for (auto it = m_timers.begin(); it != m_timers.end();)
-        it = it->first == wnd ? m_timers.erase(it) : std::next(it);
     // A level whose window is gone (its owner form closed, say) cannot be
     // seen or clicked: it closes, rather than keep taking the keyboard.
     PopupLevel* level = window.Level();
@@ -425,6 +406,14 @@ void TlxSkinMenu::HandleGone(TlxSkinPopupWindow& window)
         if (at >= 0)
             Application().Guard([&] { m_engine->CloseFrom(at); });
     }
+}
+
+int TlxSkinMenu::LiveTimers() const
+{
+    int live = m_waitTimer ? 1 : 0;
+    for (TlxSkinPopupWindow* w : m_windows)
+        live += w->Timers().Count();
+    return live;
 }
 
 int TlxSkinMenu::LiveWindows() const
@@ -450,19 +439,15 @@ void TlxSkinMenu::InvalidateItem(PopupLevel& level, int index)
 void TlxSkinMenu::SetLevelTimer(PopupLevel& level, MenuTimer timer, uint32_t ms)
 {
     TlxSkinPopupWindow* w = PopupWindowOf(level);
-    if (!w || !w->Handle())
-        return;
-    if (SetTimer(w->Handle(), TimerId(timer), ms, nullptr))
-        m_timers.insert({ w->Handle(), TimerId(timer) });
+    if (w)
+        w->Timers().Start(TimerId(timer), ms);
 }
 
 void TlxSkinMenu::KillLevelTimer(PopupLevel& level, MenuTimer timer)
 {
     TlxSkinPopupWindow* w = PopupWindowOf(level);
-    if (!w || !w->Handle())
-        return;
-    KillTimer(w->Handle(), TimerId(timer));
-    m_timers.erase({ w->Handle(), TimerId(timer) });
+    if (w)
+        w->Timers().Stop(TimerId(timer));
 }
 
 void TlxSkinMenu::TimerTick(TlxSkinPopupWindow& window, MenuTimer timer)
@@ -506,10 +491,10 @@ void TlxSkinMenu::ChainClosed(bool allClosed)
         m_popupControl = nullptr;
         auto onClose = std::move(OnMenuClose);
         OnMenuClose = nullptr;
-        std::weak_ptr<bool> alive = AliveToken();
+        const TAliveToken alive = m_liveness.Token();
         if (control)
             SendMessageW(control, MenuClosedMessage, 0, 0);
-        if (alive.expired())
+        if (!alive)
             return;
         if (onClose)
             Application().Guard([&] { onClose(this); });
@@ -517,10 +502,10 @@ void TlxSkinMenu::ChainClosed(bool allClosed)
     }
     const HWND control = m_popupControl;
     m_popupControl = nullptr;
-    std::weak_ptr<bool> alive = AliveToken();
+    const TAliveToken alive = m_liveness.Token();
     if (OwnerWindow)
         SendMessageW(OwnerWindow, MenuClosedMessage, 0, 0);
-    if (!alive.expired() && control)
+    if (alive && control)
         SendMessageW(control, MenuClosedMessage, 0, 0);
 }
 

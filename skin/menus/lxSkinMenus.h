@@ -12,8 +12,11 @@
 
 #include "platform/Application.h"
 #include "platform/CustomWindow.h"
+#include "platform/Liveness.h"
+#include "platform/WindowTimers.h"
 #include "skin/data/SkinComponents.h"
-#include "skin/menus/GdiTextPainter.h"
+#include "skin/gfx/GdiTextPainter.h"
+#include "skin/gfx/WinFadeIn.h"
 #include "skin/menus/MenuEngine.h"
 #include "skin/menus/MenuTree.h"
 #include "skin/menus/lxSkinMenuItem.h"
@@ -51,6 +54,8 @@ public:
     void RepaintItem(int index);
     void RepaintAll();
     void StartFade(uint8_t target);
+    // The window's timers: the level's (by MenuTimer) and the fade-in's.
+    TWindowTimers& Timers() { return m_timers; }
     // What the window shows, as last painted.
     const PixelBuffer& Buffer() const { return m_buffer; }
     // The window region and layered style as last set, so a reopen at the
@@ -76,9 +81,8 @@ private:
     PixelBuffer m_buffer;
     bool m_fullRepaint = true;
     int m_depth = 0;
-    uint8_t m_alpha = 0;
-    uint8_t m_fadeTarget = 0;
-    DWORD m_fadeTick = 0;
+    TWindowTimers m_timers { [this] { return Handle(); } };
+    TFadeIn m_fade;
 };
 
 // What a skin form offers the popup menus on its form: its engine, the skin
@@ -98,7 +102,7 @@ public:
 
     bool UseSkinFont = true;
     int DefaultItemHeight = 20;
-    MenuFont DefaultItemFont { L"Arial", 14, {}, DEFAULT_CHARSET };
+    TextFont DefaultItemFont { "Arial", 14, {}, DEFAULT_CHARSET };
     int MaxMenuItemsInWindow = 0;
     bool AlphaBlend = false;
     bool AlphaBlendAnimation = false;
@@ -123,7 +127,7 @@ public:
     // showing a level, and the hidden windows kept for the next opens.
     int LiveWindows() const;
     int KeptWindows() const { return int(m_windows.size()) - LiveWindows(); }
-    int LiveTimers() const { return int(m_timers.size()) + (m_waitTimer ? 1 : 0); }
+    int LiveTimers() const;
     const GdiTextPainter& TextPainter() const { return m_text; }
 
     TlxSkinMenu* ProvidedSkinMenu() override { return this; }
@@ -166,14 +170,12 @@ private:
     HWND m_popupControl = nullptr;
     HWND m_doneControl = nullptr;
     UINT_PTR m_waitTimer = 0;
-    std::set<std::pair<HWND, UINT_PTR>> m_timers;
     // Every popup window of the menu, owned; m_kept[i] serves level i.
     std::set<TlxSkinPopupWindow*> m_windows;
     std::vector<TlxSkinPopupWindow*> m_kept;
     TMessageFilter m_filter;
-    // Expires with the menu, so code after a call into user code can tell.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
-    std::weak_ptr<bool> AliveToken() const { return m_alive; }
+    // Ends with the menu, so code after a call into user code can tell.
+    TLiveness m_liveness;
 };
 
 class TlxSkinPopupMenu : public TPopupMenu {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/CustomForm.h"
+#include "platform/Form.h"
 #include "platform/Input.h"
 #include "platform/Shell.h"
 #include "skin/menus/lxSkinMenus.h"
@@ -52,7 +53,7 @@ TlxTrayIcon::TlxTrayIcon(TComponent* owner) : TComponent(owner)
 
 TlxTrayIcon::~TlxTrayIcon()
 {
-    *m_alive = false;
+    m_liveness.End();
     RemoveTrayIcon();
     StopAnimateTimer();
     StopClickTimer();
@@ -73,6 +74,7 @@ void TlxTrayIcon::Loaded()
     if (OwnerWindow() && MinimizedOnStart) {
         m_iconVisible = true;
         MinimizeToTray = true;
+        Application().ShowMainForm = false;
         ShowWindow(Application().Handle(), SW_HIDE);
     }
     UpdateTrayIcon();
@@ -231,9 +233,9 @@ void TlxTrayIcon::Cycle()
     m_icon = ImageIcon(*m_iconList, CapIconIndex(m_iconIndex, count));
     const int next = NextCycleIndex(m_iconIndex, count);
     if (OnCycle) {
-        std::weak_ptr<bool> alive = m_alive;
+        const TAliveToken alive = m_liveness.Token();
         OnCycle(this, next);
-        if (alive.expired())
+        if (!alive)
             return;
     }
     UpdateTrayIcon();
@@ -264,16 +266,16 @@ void TlxTrayIcon::PopupAtCursor()
     POINT p;
     if (!m_popupMenu || !m_popupMenu->AutoPopup || !GetCursorPos(&p))
         return;
-    std::weak_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     Application().ProcessMessages();
-    if (alive.expired() || !m_popupMenu)
+    if (!alive || !m_popupMenu)
         return;
     SetForegroundWindow(ReceiverWindow());
     if (HWND owner = OwnerWindow())
         SetForegroundWindow(owner);
     m_popupMenu->PopupComponent = this;
     m_popupMenu->Popup(p.x, p.y);
-    if (alive.expired())
+    if (!alive)
         return;
     if (HWND owner = OwnerWindow())
         PostMessageW(owner, WM_NULL, 0, 0);
@@ -305,7 +307,7 @@ void TlxTrayIcon::MouseMessage(UINT mouseMessage)
     POINT p {};
     GetCursorPos(&p);
     const TShiftState shift = KeyboardShiftState();
-    std::weak_ptr<bool> alive = m_alive;
+    const TAliveToken alive = m_liveness.Token();
     switch (mouseMessage) {
     case WM_MOUSEMOVE:
         if (OnMouseMove)
@@ -321,27 +323,27 @@ void TlxTrayIcon::MouseMessage(UINT mouseMessage)
         });
         if (OnMouseDown)
             OnMouseDown(this, TMouseButton::mbLeft, shift + TShift::ssLeft, p.x, p.y);
-        if (!alive.expired() && PopupByLeftButton)
+        if (alive && PopupByLeftButton)
             PopupAtCursor();
         break;
     case WM_LBUTTONUP:
         if (m_clicks.LeftUp() == TrayClickTracker::Report::Click && OnClick)
             OnClick(this);
-        if (!alive.expired() && OnMouseUp)
+        if (alive && OnMouseUp)
             OnMouseUp(this, TMouseButton::mbLeft, shift + TShift::ssLeft, p.x, p.y);
         break;
     case WM_LBUTTONDBLCLK:
         m_clicks.DoubleClick();
         if (OnDblClick)
             OnDblClick(this);
-        if (!alive.expired() && m_popupMenu && m_popupMenu->AutoPopup && !PopupByLeftButton)
+        if (alive && m_popupMenu && m_popupMenu->AutoPopup && !PopupByLeftButton)
             if (TMenuItem* item = FirstDefaultItem(m_popupMenu->Items()))
                 ClickMenuItem(*item);
         break;
     case WM_RBUTTONDOWN:
         if (OnMouseDown)
             OnMouseDown(this, TMouseButton::mbRight, shift + TShift::ssRight, p.x, p.y);
-        if (!alive.expired())
+        if (alive)
             PopupAtCursor();
         break;
     case WM_RBUTTONUP:
@@ -383,6 +385,15 @@ LRESULT TlxTrayIcon::ApplicationHook(HWND wnd, UINT message, WPARAM wParam, LPAR
 
 LRESULT TlxTrayIcon::OwnerHook(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        // The control that had the focus gets it back, unless the window
+        // losing the activation is that control or holds it.
+        auto* form = dynamic_cast<TForm*>(Owner());
+        HWND control = form ? form->ActiveControlHandle() : nullptr;
+        HWND deactivated = reinterpret_cast<HWND>(lParam);
+        if (control && IsWindow(control) && deactivated != control && deactivated != GetParent(control))
+            SetFocus(control);
+    }
     if (message == WM_SHOWWINDOW && wParam == 1 && lParam == 0) {
         ShowWindow(Application().Handle(), SW_RESTORE);
         SetForegroundWindow(Application().Handle());

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Application.h"
+#include "platform/Liveness.h"
 #include "platform/MessageWindow.h"
 #include "platform/Subclass.h"
 #include "skin/menus/MenuTree.h"
@@ -110,7 +111,7 @@ private:
     int m_iconIndex = 0;
     TlxSkinPopupMenu* m_popupMenu = nullptr;
     bool m_settingMDIForm = true;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    TLiveness m_liveness;
 };
 
 } // namespace ventro

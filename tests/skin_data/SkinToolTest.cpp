@@ -92,7 +92,7 @@ TEST_F(SkinToolTest, OurStoredSkinDecodesToItsLayout)
     EXPECT_EQ(info["hintwindow"]["windowpictureindex"], 3);
     EXPECT_EQ(info["hintwindow"]["clientrect"], R(3, 3, 37, 18));
     EXPECT_EQ(info["hintwindow"]["fontname"], "Arial");
-    EXPECT_EQ(info["hintwindow"]["fontheight"], 14);
+    EXPECT_EQ(info["hintwindow"]["fontheight"], -12);
 
     std::vector<std::pair<std::string, std::string>> objects;
     for (const json& o : info["objects"])
@@ -292,6 +292,76 @@ TEST_F(SkinToolTest, HostilePicturesAreRefusedWithOneLine)
         EXPECT_NE(run.Err.find("frame.bmp: "), std::string::npos) << run.Err;
         EXPECT_FALSE(fs::exists(out)) << i;
     }
+}
+
+// The definition file of a copied folder with one line replaced.
+void ReplaceLine(const fs::path& definition, const std::string& line, const std::string& text)
+{
+    auto bytes = ReadWholeFile(definition.string());
+    std::string content(bytes.begin(), bytes.end());
+    size_t at = content.find("\n" + line + "\r\n");  // our definition has CR LF line ends
+    if (at == std::string::npos)
+        at = content.find("\n" + line + "\n");
+    ASSERT_NE(at, std::string::npos) << line;
+    content.replace(at + 1, line.size(), text);
+    WriteWholeFile(definition.string(), std::vector<uint8_t>(content.begin(), content.end()));
+}
+
+TEST_F(SkinToolTest, CheckFindsNothingInOurSkinAndNamesEachMistakeByLine)
+{
+    ToolRun folder = Tool("check '" VENTRO_SKIN_FOLDER "/VentroSkin.ini'");
+    EXPECT_EQ(folder.Status, 0) << folder.Out << folder.Err;
+    EXPECT_EQ(folder.Out, "");
+    ToolRun compiled = Tool("check '" VENTRO_SKIN_FILE "'");
+    EXPECT_EQ(compiled.Status, 0) << compiled.Out << compiled.Err;
+    EXPECT_EQ(compiled.Out, "");
+    EXPECT_EQ(Tool("--raw check '" VENTRO_STORED_SKIN_FILE "'").Status, 0);
+
+    fs::path src = CopySkinFolder(dir / "src");
+    const std::string ini = (src / "VentroSkin.ini").string();
+    ReplaceLine(ini, "clientrect=7,27,371,112", "clientrect=7,27,400,112");
+    ReplaceLine(ini, "alignment=taleftjustify", "alignment=left");
+    ToolRun run = Tool("check '" + ini + "'");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, ini + ":26: error: clientrect 7,27,400,112 lies outside the frame picture frame.bmp (378x119)\n"
+        + ini + ":160: warning: 'left' is not an alignment (taleftjustify, tarightjustify, tacenter); alignment reads as "
+          "tarightjustify\n");
+    EXPECT_EQ(run.Err, "");
+
+    ToolRun listed = Tool("check --json '" + ini + "'");
+    EXPECT_EQ(listed.Status, 1);
+    json findings = json::parse(listed.Out);
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0], (json { { "file", ini }, { "line", 26 }, { "level", "error" }, { "section", "FORMINFO" },
+                               { "key", "clientrect" },
+                               { "message", "clientrect 7,27,400,112 lies outside the frame picture frame.bmp (378x119)" } }));
+    EXPECT_EQ(findings[1]["level"], "warning");
+    EXPECT_EQ(findings[1]["section"], "caption");
+
+    // Warnings alone leave the status at 0.
+    ReplaceLine(ini, "clientrect=7,27,400,112", "clientrect=7,27,371,112");
+    EXPECT_EQ(Tool("check '" + ini + "'").Status, 0);
+    ExpectRefused("check '" + (dir / "missing.ini").string() + "'");
+}
+
+TEST_F(SkinToolTest, CompilePrintsTheCheckAndWritesWhatTheEngineTakesUnlessStrict)
+{
+    fs::path src = CopySkinFolder(dir / "src");
+    const std::string ini = (src / "VentroSkin.ini").string();
+    ReplaceLine(ini, "bgpictureindex=-1", "bgpictureindex=9");
+    ToolRun run = Tool("compile '" + ini + "' '" + (dir / "out.skn").string() + "'");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, ini + ":27: error: bgpictureindex 9 is past the picture list (6 active pictures, 0 to 5)\n");
+    ASSERT_TRUE(fs::exists(dir / "out.skn"));
+    ToolRun again = Tool("check '" + (dir / "out.skn").string() + "'");
+    EXPECT_EQ(again.Out, (dir / "out.skn").string() + ":27: error: bgpictureindex 9 is past the picture list (6 active pictures, 0 to 5)\n");
+
+    ToolRun strict = Tool("compile --strict '" + ini + "' '" + (dir / "strict.skn").string() + "'");
+    EXPECT_EQ(strict.Status, 1);
+    EXPECT_EQ(strict.Err, ini + ":27: error: bgpictureindex 9 is past the picture list (6 active pictures, 0 to 5)\n"
+        "skintool: nothing written: the check found errors (--strict)\n");
+    EXPECT_FALSE(fs::exists(dir / "strict.skn"));
+    EXPECT_EQ(Tool("check --strict '" + ini + "'").Status, 1);  // --strict belongs to compile
 }
 
 } // namespace

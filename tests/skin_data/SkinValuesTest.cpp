@@ -173,6 +173,39 @@ TEST(IniFile, EraseAndWriteRebuildASection)
     EXPECT_EQ(ini.GetStrings(), (std::vector<std::string> { "[b]", "y=3", "", "[c]", "z=4" }));
 }
 
+TEST(IniFile, KeysAndSectionsRememberTheirLines)
+{
+    // Blank, comment and stray lines count; a repeated section keeps its first
+    // header's line; the first of duplicate keys is the one lookups find.
+    const char* text = "stray=1\r\n\r\n[Main]\r\n; note\r\nkey = a\rKEY=b\n\n[other]\nflag\n[main]\nlate=2";
+    TMemIniFile fromText;
+    fromText.SetText(text);
+    TMemIniFile fromLines(SplitLines(text));
+    for (const TMemIniFile* ini : { &fromText, &fromLines }) {
+        EXPECT_EQ(ini->SectionLine("MAIN"), 3u);
+        EXPECT_EQ(ini->SectionLine("other"), 8u);
+        EXPECT_EQ(ini->KeyLine("main", "Key"), 5u);
+        EXPECT_EQ(ini->KeyLine("other", "flag"), 9u);
+        EXPECT_EQ(ini->KeyLine("main", "late"), 11u);
+        EXPECT_EQ(ini->KeyLine("main", "stray"), 0u);
+        EXPECT_EQ(ini->KeyLine("none", "key"), 0u);
+        EXPECT_EQ(ini->SectionLine("none"), 0u);
+        auto entries = ini->SectionEntries("main");
+        ASSERT_EQ(entries.size(), 3u);
+        EXPECT_EQ(entries[1].Key, "KEY");
+        EXPECT_EQ(entries[1].Value, "b");
+        EXPECT_EQ(entries[1].Line, 6u);
+    }
+    // Written keys stand on no line; erasing a section keeps the others' lines.
+    fromText.WriteString("main", "new", "x");
+    fromText.WriteString("added", "k", "y");
+    EXPECT_EQ(fromText.KeyLine("main", "new"), 0u);
+    EXPECT_EQ(fromText.SectionLine("added"), 0u);
+    fromText.EraseSection("other");
+    EXPECT_EQ(fromText.KeyLine("main", "late"), 11u);
+    EXPECT_EQ(fromText.SectionLine("main"), 3u);
+}
+
 TEST(SkinValues, MissingKeysGiveDefaultsAndPresentEmptyRectanglesFail)
 {
     TMemIniFile ini(SplitLines("[s]\nn=abc\nr=\nf=2\ng=1"));

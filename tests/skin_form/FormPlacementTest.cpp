@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/form/FormPlacement.h"
+#include "skin/form/PointerRules.h"
+#include "skin/form/SystemMenuItems.h"
+#include "skin/gfx/FadeSteps.h"
 
 using namespace ventro;
 
@@ -232,6 +235,30 @@ TEST(Fade, AnimationAloneEndsOpaqueAndStepsRiseByTenToTheTarget)
         EXPECT_EQ(a, target);
         EXPECT_EQ(steps, (target + 9) / 10);
     }
+}
+
+TEST(Fade, StepsByElapsedTimeAreDueOnePerStepAndKeepTheRest)
+{
+    // A timer that ticks every 16 ms owes three steps of 5 ms and keeps 1 ms.
+    DueFadeSteps due = FadeStepsDue(16, 5);
+    EXPECT_EQ(due.Steps, 3u);
+    EXPECT_EQ(due.UsedMs, 15u);
+    EXPECT_EQ(FadeStepsDue(4, 5).Steps, 0u);
+    EXPECT_EQ(FadeStepsDue(4, 5).UsedMs, 0u);
+    // Ticks of 16 ms bring 255 in steps of 10 per 5 ms in 9 ticks, as a
+    // loop polling the clock would in 130 ms.
+    uint8_t alpha = 0;
+    uint32_t carried = 0;
+    int ticks = 0;
+    while (alpha < 255) {
+        due = FadeStepsDue(carried + 16, 5);
+        carried = carried + 16 - due.UsedMs;
+        alpha = FadeAlphaAfterSteps(alpha, 255, 10, due.Steps);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 9);
+    EXPECT_EQ(FadeAlphaAfterSteps(250, 255, 10, 1000000), 255) << "capped, without overflow";
+    EXPECT_EQ(FadeAlphaAfterSteps(0, 200, 20, 0), 0);
 }
 
 TEST(FindHotObject, TheFirstEnabledVisibleObjectUnlessAnotherIsPressed)

@@ -194,6 +194,33 @@ TEST_F(PainterTest, ClientBackgroundTilesStretchesOrFills)
     EXPECT_EQ(client.PixelAt(25, 12), colors.Resolve(ClBtnFace));
 }
 
+// A stretched background fits the client area, not the whole window: fitted
+// to the window and cut at the client, a background picture would lose its
+// right and bottom edge by the frame's thickness.
+TEST_F(PainterTest, AStretchedBackgroundFitsTheClientAreaNotTheWindow)
+{
+    auto skin = PatternSkin(Rect { 10, 20, 26, 30 }); // a 16 x 10 tile
+    skin->StretchEffect = true;
+    const int32_t cw = 50, ch = 25; // in a window of 150 x 100
+    PixelBuffer client(cw, ch);
+    skin->StretchType = TlxStretchType::stFull;
+    TSkinFrame full(form, skin.get(), FrameOptions {});
+    full.SetSize(150, 100);
+    ComposeClientBackground(full, client.View(), colors);
+    EXPECT_EQ(client.PixelAt(0, 0), Rgb(10, 20, 7));
+    EXPECT_EQ(client.PixelAt(cw - 1, ch - 1), Rgb(25, 29, 7)) << "the tile's last pixel at the client's corner";
+
+    skin->StretchType = TlxStretchType::stVert;
+    TSkinFrame vertical(form, skin.get(), FrameOptions {});
+    vertical.SetSize(150, 100);
+    ComposeClientBackground(vertical, client.View(), colors);
+    // Rows stretched to the client's width repeat every 10 rows.
+    for (int32_t y : { 0, 10, 20 }) {
+        EXPECT_EQ(client.PixelAt(0, y), Rgb(10, 20, 7)) << y;
+        EXPECT_EQ(client.PixelAt(cw - 1, y), Rgb(25, 20, 7)) << y;
+    }
+}
+
 TEST_F(PainterTest, TheLogoSitsInTheMiddleAndMayBeTransparent)
 {
     TSkinFrame frame(form, nullptr, FrameOptions {});

@@ -15,6 +15,7 @@
 #include "skin/form/SkinFrame.h"
 #include "skin/form/StaticForm.h"
 #include "skin/form/WinFrameDrawing.h"
+#include "skin/gfx/GdiTextPainter.h"
 #include "skin/form/WinFramePicture.h"
 #include "skin/gfx/DibSection.h"
 #include "skin/gfx/GlyphPainters.h"
@@ -227,7 +228,7 @@ TEST(FramePainting, BandsGoAroundTheClientWhichStaysUntouched)
     TStaticForm form(colors);
     TSkinFrame frame(form, &StoredSkin(), FrameOptions {});
     frame.SetSize(300, 200);
-    TWinTextPainter text;
+    GdiTextPainter text;
     FrameImage image;
     ASSERT_TRUE(ComposeSkinFrame(frame, text, image));
     DibSection target(300, 200);

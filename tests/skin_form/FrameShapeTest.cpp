@@ -116,6 +116,67 @@ TEST(FrameShape, WithoutMaskTheShapeIsTheWindowRectangle)
     EXPECT_FALSE(PointInWindowShape(shape, { 150, 0 }));
 }
 
+// A one-pixel checkerboard: black where x + y is even.
+PixelBuffer CheckerMask(int32_t w, int32_t h)
+{
+    PixelBuffer m(w, h);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            if ((x + y) % 2)
+                FillPixels(m.View(), Rect { x, y, x + 1, y + 1 }, ClWhite);
+    return m;
+}
+
+TEST(FrameShape, AMaskBeyondTheRegionBoundIsRefusedAndTheWindowIsItsRectangle)
+{
+    FrameSkinInfo skin = SmallFrame();
+    skin.HasMask = true;
+    PixelBuffer mask = CheckerMask(100, 80);
+    TFrameGeometry g = CalcFrameGeometry(skin, 150, 100);
+    FrameShape shaped = BuildFrameShape(skin, g, mask.View(), size_t(1) << 30);
+    ASSERT_TRUE(shaped.Masked);
+    EXPECT_EQ(shaped.RefusedRects, 0u);
+    EXPECT_TRUE(RefusedMaskReason(shaped).empty());
+    EXPECT_EQ(shaped.Region, FrameRegionRects(shaped));
+    const size_t count = shaped.Region.size();
+    ASSERT_GT(count, 100u);
+
+    // One rectangle fewer allowed than the region needs: refused.
+    FrameShape refused = BuildFrameShape(skin, g, mask.View(), count - 1);
+    EXPECT_FALSE(refused.Masked);
+    EXPECT_EQ(refused.RefusedRects, count);
+    EXPECT_EQ(refused.Region, (std::vector<Rect> { { 0, 0, 150, 100 } }));
+    EXPECT_EQ(RefusedMaskReason(refused),
+        "the mask gives " + std::to_string(count) + " rectangles at 150x100, more than the "
+            + std::to_string(count - 1) + " of one window region: the window is rectangular");
+    // The hit test's shape is the rectangle too: every pixel of the window is
+    // inside, and the border probes test the window's edges.
+    for (int32_t y = 0; y < 100; ++y)
+        for (int32_t x = 0; x < 150; ++x)
+            ASSERT_TRUE(PointInWindowShape(refused, { x, y })) << x << "," << y;
+    HitTestState resizable;
+    resizable.Resizable = true;
+    const Rect caption[] = { skin.CaptionRect };
+    EXPECT_EQ(SkinHitTest(skin, g, refused, caption, { 1, 50 }, resizable), HitLeft);
+    EXPECT_FALSE(IsSizingCode(SkinHitTest(skin, g, refused, caption, { 8, 50 }, resizable)));
+    // Exactly at the bound it is still applied.
+    EXPECT_TRUE(BuildFrameShape(skin, g, mask.View(), count).Masked);
+}
+
+TEST(FrameShape, ACheckerboardOfOurSkinsSizeIsAppliedSmallAndRefusedLarge)
+{
+    FrameSkinInfo skin = FrameSkinFromContent(StoredSkin());
+    ASSERT_TRUE(skin.HasMask);
+    PixelBuffer mask = CheckerMask(skin.W0, skin.H0);
+    FrameShape small = BuildFrameShape(skin, CalcFrameGeometry(skin, 250, 60), mask.View());
+    EXPECT_TRUE(small.Masked);
+    EXPECT_LE(small.Region.size(), MaxWindowRegionRects);
+    FrameShape large = BuildFrameShape(skin, CalcFrameGeometry(skin, 2000, 1500), mask.View());
+    EXPECT_FALSE(large.Masked);
+    EXPECT_GT(large.RefusedRects, MaxWindowRegionRects);
+    EXPECT_EQ(large.Region, (std::vector<Rect> { { 0, 0, 2000, 1500 } }));
+}
+
 TEST(FrameShape, OurSkinsRegionAt265x351)
 {
     FrameSkinInfo skin = FrameSkinFromContent(StoredSkin());

@@ -102,7 +102,7 @@ TEST_F(FrameToolTest, TheFallbackFrameOfTheMainWindow)
     EXPECT_EQ(f["newc"], R(3, 22, 254, 339));
     EXPECT_EQ(f["client"], P(251, 317));
     EXPECT_EQ(f["minsize"], P(120, 25));
-    EXPECT_EQ(f["region"], (json { { "bounds", R(0, 0, 257, 342) }, { "count", 1 } }));
+    EXPECT_EQ(f["region"], (json { { "bounds", R(0, 0, 257, 342) }, { "count", 1 }, { "refused", nullptr } }));
     EXPECT_EQ(f["newcaption"], R(19, 3, 203, 19));
     EXPECT_EQ(f["newbuttons"], R(203, 4, 254, 21));
     std::map<std::string, json> rects, visible;
@@ -116,6 +116,66 @@ TEST_F(FrameToolTest, TheFallbackFrameOfTheMainWindow)
     EXPECT_EQ(rects["sysmenubutton"], R(3, 4, 19, 20));
     EXPECT_EQ(visible["maxbutton"], false);
     EXPECT_EQ(visible["traybutton"], false);
+}
+
+// Our skin with its mask replaced by a one-pixel checkerboard (378 x 119,
+// 1 bit), compiled into the test folder.
+std::string CheckerboardSkin(const fs::path& dir, const std::string& tool)
+{
+    const fs::path src = dir / "src";
+    if (std::system((tool + " unpack '" VENTRO_SKIN_FILE "' '" + src.string() + "' >/dev/null").c_str()) != 0)
+        return {};
+    const int32_t w = 378, h = 119, stride = (w + 31) / 32 * 4;
+    std::vector<uint8_t> rows(size_t(stride * h), 0);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            if ((x + y) % 2) // white (index 1) outside; rows are stored bottom-up
+                rows[size_t((h - 1 - y) * stride + x / 8)] |= uint8_t(0x80 >> (x % 8));
+    std::vector<uint8_t> bmp = { 'B', 'M' };
+    auto put = [&](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            bmp.push_back(uint8_t(v >> (8 * i)));
+    };
+    put(uint32_t(14 + 40 + 8 + rows.size()), 4);
+    put(0, 4);
+    put(14 + 40 + 8, 4);
+    put(40, 4);
+    put(uint32_t(w), 4);
+    put(uint32_t(h), 4);
+    put(1, 2);
+    put(1, 2);
+    put(0, 4);
+    put(uint32_t(rows.size()), 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(2, 4);
+    put(2, 4);
+    put(0x000000, 4);
+    put(0xFFFFFF, 4);
+    bmp.insert(bmp.end(), rows.begin(), rows.end());
+    std::ofstream((src / "frame_mask.bmp").string(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
+    const std::string out = (dir / "checker.skn").string();
+    if (std::system((tool + " compile '" + (src / "skin.ini").string() + "' '" + out + "' >/dev/null").c_str()) != 0)
+        return {};
+    return out;
+}
+
+TEST_F(FrameToolTest, AMaskWithTooManyRectanglesIsRefusedAndTheFrameSaysWhy)
+{
+    const std::string skin = CheckerboardSkin(dir, "ASAN_OPTIONS=detect_leaks=0 '" VENTRO_SKINTOOL "'");
+    ASSERT_FALSE(skin.empty());
+    // Small, the checkerboard's region is within the bound and applied.
+    json small = Frame("'" + skin + "' 250 60");
+    EXPECT_GT(small["region"]["count"].get<int>(), 500);
+    EXPECT_LE(small["region"]["count"].get<int>(), 1200);
+    EXPECT_EQ(small["region"]["refused"], nullptr);
+    // Large, it would pass the bound: the window is its rectangle.
+    json large = Frame("'" + skin + "' 2000 1500");
+    EXPECT_EQ(large["region"]["count"], 1);
+    EXPECT_EQ(large["region"]["bounds"], R(0, 0, 2000, 1500));
+    const std::string why = large["region"]["refused"].get<std::string>();
+    EXPECT_NE(why.find("rectangles at 2000x1500, more than the 1200"), std::string::npos) << why;
 }
 
 TEST_F(FrameToolTest, HitTestCodes)

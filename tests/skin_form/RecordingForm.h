@@ -12,10 +12,14 @@ namespace ventro::test {
 
 class BoxText : public ITextPainter {
 public:
-    void SetFont(const TextFont& font) override { Font = font; }
-    Point Measure(std::wstring_view text) override { return Point { int32_t(text.size()) * 6, 12 }; }
-    void Draw(PixelView target, Rect r, std::wstring_view text, Color color) override
+    Extent Measure(const TextFont& font, std::wstring_view text, uint32_t) override
     {
+        Font = font;
+        return Extent { int32_t(text.size()) * 6, 12 };
+    }
+    void Draw(PixelView target, const TextFont& font, std::wstring_view text, Rect r, Color color, uint32_t) override
+    {
+        Font = font;
         Drawn.push_back(r);
         for (size_t i = 0; i < text.size(); ++i)
             FillPixels(target, Rect { r.Left + int32_t(i) * 6, r.Top, r.Left + int32_t(i) * 6 + 5, r.Top + 12 }, color);

@@ -14,6 +14,7 @@
 #include "skin/form/LumenSkinForm.h"
 #include "skin/gfx/lxUtils.h"
 #include "skin/menus/lxTrayIcon.h"
+#include "tests/skin_form/StoredSkinData.h"
 #include "tests/support/Pump.h"
 
 namespace ventro {
@@ -21,14 +22,7 @@ namespace {
 
 using test::Pump;
 
-std::unique_ptr<TlxSkinData> LoadStoredSkin(TComponent* owner)
-{
-    auto skin = std::make_unique<TlxSkinData>(owner);
-    std::vector<uint8_t> packed = ReadWholeFile(std::string("Z:") + VENTRO_SKIN_FILE);
-    skin->LoadSkinStreamContent(ReadSkinStream(InflateBytes(ReadPackedSkin(packed))));
-    skin->Empty = false;
-    return skin;
-}
+using test::LoadStoredSkin;
 
 class TestForm : public TForm {
 public:

@@ -8,6 +8,7 @@
 #include "FrameTestSkins.h"
 #include "RecordingForm.h"
 #include "skin/data/ResourceStrings.h"
+#include "skin/form/SkinFrame.h"
 #include "skin/form/SkinObjects.h"
 #include "skin/gfx/PixelOps.h"
 
@@ -74,6 +75,41 @@ TEST_F(SkinObjectsTest, BorderIconsShowAndEnableTheButtons)
     EXPECT_FALSE(Button("closebutton").Visible);
     EXPECT_FALSE(Button("closebutton").Enabled);
     EXPECT_TRUE(Button("maximizebutton").Visible); // part of the frame picture
+}
+
+TEST_F(SkinObjectsTest, NewFrameOptionsKeepTheObjectsTheirStatesAndTheSkinsHints)
+{
+    TSkinFrame frame(form, &StoredSkin(), FrameOptions {});
+    frame.SetSize(400, 200);
+    TlxActiveSkinObject* close = frame.FindObject("closebutton");
+    TlxActiveSkinObject* maximize = frame.FindObject("maximizebutton");
+    ASSERT_NE(close, nullptr);
+    ASSERT_NE(maximize, nullptr);
+    EXPECT_EQ(close->Hint, "Close") << "the record's hint";
+    close->Hint = "Shut";
+    close->MouseEnter();
+    close->MorphKf = 0.4;
+    const Rect placed = close->ObjectRect;
+
+    FrameOptions options;
+    options.Icons.Maximize = false;
+    options.ShowIcon = true;
+    options.Limits.MinWidth = 500;
+    frame.SetOptions(options);
+    EXPECT_EQ(frame.FindObject("closebutton"), close);
+    EXPECT_TRUE(close->Active);
+    EXPECT_EQ(close->MorphKf, 0.4);
+    EXPECT_EQ(close->Hint, "Shut");
+    EXPECT_FALSE(maximize->Visible);
+    EXPECT_FALSE(maximize->Enabled);
+    EXPECT_EQ(close->ObjectRect, placed);
+    EXPECT_EQ(frame.FindObject("minimizebutton")->ObjectRect.Right, placed.Left - frame.Info().ButtonsOffset)
+        << "not placed again without the maximize button";
+    EXPECT_EQ(frame.MinWidth(), 500);
+    options.HideCaptionButtons = true;
+    frame.SetOptions(options);
+    EXPECT_FALSE(close->Visible);
+    EXPECT_EQ(frame.FindObject("closebutton"), close);
 }
 
 TEST_F(SkinObjectsTest, CustomButtonsAskTheFormAndDefaultHintsComeFromTheResourceStrings)
@@ -304,8 +340,8 @@ TEST_F(SkinObjectsTest, CaptionTextIsShortenedToTheTextRectAndAligned)
     BoxText text;
     // "textrect" 4,0,210,23 loses 350 - 236 = 114 columns: T = (4, 0, 96, 23).
     EXPECT_EQ(caption.TextPlace(text, true), (Rect { 4, 5, 64, 17 }));
-    EXPECT_EQ(text.Font.Name, "SimSun");
-    EXPECT_EQ(text.Font.Height, 12);
+    EXPECT_EQ(text.Font.Name, "Arial");
+    EXPECT_EQ(text.Font.Height, -13);
     EXPECT_TRUE(text.Font.Style.Has(TFontStyles::fsBold));
     EXPECT_EQ(text.Font.CharSet, 134);
     form.Caption = L"VentroADSL拨号器 V1.2 By Qorin"; // 27 characters, 162 pixels

@@ -8,9 +8,11 @@
 #include <random>
 
 #include "skin/gfx/DibSection.h"
+#include "skin/gfx/GdiTextPainter.h"
 #include "skin/gfx/Glyphs.h"
 #include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/PixelOps.h"
+#include "skin/gfx/TextFit.h"
 #include "skin/gfx/TlxEffectBmp.h"
 #include "skin/gfx/lxUtils.h"
 
@@ -157,18 +159,48 @@ TEST(WinGfx, EffectBitmapCopiesABitmapAndDrawsItBack)
     EXPECT_EQ(target.View().PixelAt(3, 2), original.View().PixelAt(3, 2) ^ 0xFFFFFF);
 }
 
-TEST(WinGfx, TextFittingMeasuresWithTheDevice)
+TEST(WinGfx, TextPainterMeasuresFitsAndDrawsWithThePlatform)
 {
-    TlxFBitmap canvas(200, 40);
-    SelectObject(canvas.DC(), GetStockObject(DEFAULT_GUI_FONT));
-    int64_t width = WideTextWidth(canvas.DC(), L"Dial");
-    EXPECT_GT(width, 0);
-    EXPECT_GT(WideTextHeight(canvas.DC(), L"Dial"), 0);
-    EXPECT_EQ(FitWideTextToWidth(canvas.DC(), L"Dial", width), L"Dial");
-    std::wstring shortened = FitWideTextToWidth(canvas.DC(), L"A rather long caption text", width * 2);
+    GdiTextPainter painter;
+    const TextFont font { "Arial", 14, {}, DEFAULT_CHARSET };
+    const Extent dial = painter.Measure(font, L"Dial", TextCaptionLine);
+    EXPECT_GT(dial.Width, 0);
+    EXPECT_GT(dial.Height, 0);
+    auto width = [&](std::wstring_view t) { return int64_t(painter.Measure(font, t, TextCaptionLine).Width); };
+    EXPECT_EQ(FitWideTextToWidth(L"Dial", dial.Width, width), L"Dial");
+    std::wstring shortened = FitWideTextToWidth(L"A rather long caption text", dial.Width * 2, width);
     EXPECT_EQ(shortened.substr(shortened.size() - 3), L"...");
-    RECT r { 0, 0, 200, 40 };
-    EXPECT_GT(DrawWideText(canvas.DC(), L"Dial", r, DT_SINGLELINE), 0);
+
+    // Drawn with a transparent background inside its rectangle only.
+    PixelBuffer b(60, 20);
+    FillPixels(b.View(), Rect { 0, 0, 60, 20 }, 0xFFFFFF);
+    painter.Draw(b.View(), font, L"Dial", Rect { 10, 0, 40, 20 }, 0x000000, TextCaptionLine);
+    int inside = 0, outside = 0;
+    for (int32_t y = 0; y < 20; ++y)
+        for (int32_t x = 0; x < 60; ++x)
+            (x >= 10 && x < 40 ? inside : outside) += b.PixelAt(x, y) != 0xFFFFFF ? 1 : 0;
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+    // "&" shows as itself in a caption line and marks an accelerator elsewhere.
+    EXPECT_GT(painter.Measure(font, L"&A", TextCaptionLine).Width, painter.Measure(font, L"&A", TextSingleLine).Width);
+}
+
+TEST(WinGfx, TextPainterTakesFaceNamesInTheAnsiCodePage)
+{
+    if (GetACP() != 936)
+        GTEST_SKIP() << "needs the Simplified Chinese code page";
+    // 宋体 as a skin written in code page 936 names it, and its English name.
+    const TextFont chinese { "\xCB\xCE\xCC\xE5", -12, {}, DEFAULT_CHARSET };
+    const TextFont english { "SimSun", -12, {}, DEFAULT_CHARSET };
+    GdiTextPainter painter;
+    const std::wstring text = L"\x62E8\x53F7 Dial";
+    PixelBuffer a(80, 20), b(80, 20);
+    FillPixels(a.View(), Rect { 0, 0, 80, 20 }, 0xFFFFFF);
+    FillPixels(b.View(), Rect { 0, 0, 80, 20 }, 0xFFFFFF);
+    painter.Draw(a.View(), chinese, text, Rect { 0, 0, 80, 20 }, 0, TextSingleLine);
+    painter.Draw(b.View(), english, text, Rect { 0, 0, 80, 20 }, 0, TextSingleLine);
+    EXPECT_TRUE(SamePixels(a.View(), b.View()));
+    EXPECT_EQ(painter.Measure(chinese, text, TextSingleLine), painter.Measure(english, text, TextSingleLine));
 }
 
 TEST(WinGfx, FillsUseThePlatformsLiveSystemColours)

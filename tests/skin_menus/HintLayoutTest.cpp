@@ -129,17 +129,17 @@ TEST(HintPaint, RichHintPutsTheBoldTitleAboveTheTextAndTheImageBeside)
     EXPECT_EQ(paint.Image.Y, 2 + 16 + 5);
 }
 
-class RecordingText : public MenuTextPainter {
+class RecordingText : public ITextPainter {
 public:
     struct Call {
         std::wstring Text;
-        MenuFont Font;
+        TextFont Font;
         Rect Box;
         Color Colour;
         uint32_t Flags;
     };
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont& font, std::wstring_view text, Rect r, Color color, uint32_t flags) override
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont& font, std::wstring_view text, Rect r, Color color, uint32_t flags) override
     {
         Calls.push_back({ std::wstring(text), font, r, color, flags });
     }
@@ -200,6 +200,8 @@ TEST(HintPaint, PlainLookAndTheBoldTitle)
     EXPECT_FALSE(text.Calls[1].Font.Style.Has(TFontStyles::fsBold));
     EXPECT_EQ(text.Calls[1].Colour, FakeSystemColors(ClInfoText));
     EXPECT_GT(text.Calls[1].Box.Top, text.Calls[0].Box.Top);
+    // Measured in the plain font, the bold title may run on to the window's edge.
+    EXPECT_EQ(text.Calls[0].Box.Right, in.Geometry.Width);
 }
 
 } // namespace

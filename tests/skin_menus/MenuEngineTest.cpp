@@ -32,10 +32,10 @@ struct Node {
     }
 };
 
-class FixedText : public MenuTextPainter {
+class FixedText : public ITextPainter {
 public:
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont&, std::wstring_view, Rect, Color, uint32_t) override { }
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont&, std::wstring_view, Rect, Color, uint32_t) override { }
 };
 
 // Windows, timers and the pointer as plain records; every promise the

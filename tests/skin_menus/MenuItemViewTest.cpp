@@ -14,10 +14,10 @@ namespace {
 
 using testing::StoredSkin;
 
-class NoText : public MenuTextPainter {
+class NoText : public ITextPainter {
 public:
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont&, std::wstring_view, Rect, Color, uint32_t) override { }
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont&, std::wstring_view, Rect, Color, uint32_t) override { }
 };
 
 // A level of three items laid out from y = 2 in a 120-pixel-wide window,

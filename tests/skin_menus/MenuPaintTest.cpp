@@ -15,7 +15,7 @@ using testing::StoredMenuItem;
 using testing::StoredSkin;
 
 // Records every text drawn; measures 7 pixels per character.
-class RecordingText : public MenuTextPainter {
+class RecordingText : public ITextPainter {
 public:
     struct Call {
         std::wstring Text;
@@ -23,8 +23,8 @@ public:
         Color Colour;
         uint32_t Flags;
     };
-    Extent Measure(const MenuFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
-    void Draw(PixelView, const MenuFont&, std::wstring_view text, Rect r, Color color, uint32_t flags) override
+    Extent Measure(const TextFont&, std::wstring_view text, uint32_t) override { return { int32_t(7 * text.size()), 14 }; }
+    void Draw(PixelView, const TextFont&, std::wstring_view text, Rect r, Color color, uint32_t flags) override
     {
         Calls.push_back({ std::wstring(text), r, color, flags });
     }
@@ -308,6 +308,57 @@ TEST(MenuItemAnimation, FramesPlayUpOnActivationAndBackWithInactiveAnimation)
     f.ctx.Effects = false;
     ActivateItemState(s, f.ctx);
     EXPECT_FALSE(StepItemState(s, f.ctx)) << "no animation without skin effects";
+}
+
+TEST(MenuItemAnimation, PlayBackFramesStretchByStretchEffectAndANormalItemsAlsoByItsOwnFlag)
+{
+    // One frame as wide as the picture's normal state, played on items
+    // wider than it: the middle (between the 5-pixel ends) is stretched or tiled.
+    // The cell is a part of the picture whose columns differ (the item
+    // states are plain across), so that stretching and tiling tell apart.
+    TlxDataSkinMenuItem record = StoredMenuItem();
+    record.AnimateSkinRect = Rect { 1, 50, 64, 70 };
+    record.FrameCount = 1;
+    const PixelView pic = MenuItemPicture(&StoredSkin(), &record);
+    const Rect cell = record.AnimateSkinRect;
+    const int32_t w = 120, middle = w - 10, source = cell.Width() - 10;
+    bool columnsDiffer = false;
+    for (int32_t y = cell.Top; y < cell.Bottom; ++y)
+        for (int32_t x = cell.Left + 6; x < cell.Right - 5; ++x)
+            columnsDiffer |= pic.PixelAt(x, y) != pic.PixelAt(cell.Left + 5, y);
+    ASSERT_TRUE(columnsDiffer);
+    const std::vector<int32_t> map = StretchMap(source, middle, false);
+    auto stretched = [&](const PixelBuffer& out) {
+        for (int32_t y = 0; y < out.Height(); ++y)
+            for (int32_t x = 0; x < middle; ++x)
+                if (out.PixelAt(5 + x, y) != pic.PixelAt(cell.Left + 5 + map[size_t(x)], cell.Top + y))
+                    return false;
+        return true;
+    };
+    auto tiled = [&](const PixelBuffer& out) {
+        for (int32_t y = 0; y < out.Height(); ++y)
+            for (int32_t x = 0; x < middle; ++x)
+                if (out.PixelAt(5 + x, y) != pic.PixelAt(cell.Left + 5 + x % source, cell.Top + y))
+                    return false;
+        return true;
+    };
+    auto paint = [&](bool stretch, bool inactiveStretch, bool highlighted) {
+        record.StretchEffect = stretch;
+        record.InactiveStretchEffect = inactiveStretch;
+        Fixture f(&record);
+        f.ctx.Effects = true;
+        MenuItemViewState s = highlighted ? Highlighted() : MenuItemViewState {};
+        s.Frame = 1;
+        return f.Paint(Item(L"Open"), s, w, cell.Height());
+    };
+    // The stored skin's flags: a normal item tiles its picture but stretches
+    // its frames ("stretcheffect" 1, "inactivestretcheffect" 0).
+    EXPECT_TRUE(stretched(paint(true, false, false)));
+    EXPECT_TRUE(stretched(paint(true, false, true)));
+    // Its own flag stretches a normal item's frames, not a highlighted one's.
+    EXPECT_TRUE(stretched(paint(false, true, false)));
+    EXPECT_TRUE(tiled(paint(false, true, true)));
+    EXPECT_TRUE(tiled(paint(false, false, false)));
 }
 
 TEST(MenuItemViews, InvisibleItemsDrawNothing)

@@ -69,9 +69,57 @@ TEST(SkinViewCommandLine, RefusesWhatItCannotUse)
 {
     for (const auto& args : std::vector<std::vector<std::wstring>> {
              { L"--alpha" }, { L"--alpha", L"256" }, { L"--alpha", L"-1" }, { L"--alpha", L"" }, { L"--alpha", L"12a" },
-             { L"--alpha", L"0000" }, { L"--fast" }, { L"a.skn", L"b.skn" } }) {
+             { L"--alpha", L"0000" }, { L"--fast" }, { L"a.skn", L"b.skn" }, { L"--watch" }, { L"a.skn", L"--watch", L"s.ini" },
+             { L"--watch", L"s.ini", L"a.skn" }, { L"--watch", L"s.ini", L"--watch", L"t.ini" } }) {
         EXPECT_FALSE(ParseCommandLine(args).Error.empty()) << args.size();
     }
+}
+
+TEST(SkinViewCommandLine, WatchNamesADefinition)
+{
+    ViewOptions watch = ParseCommandLine({ L"--alpha", L"200", L"--watch", L"C:\\s\\skin.ini" });
+    EXPECT_TRUE(watch.Error.empty());
+    EXPECT_EQ(watch.WatchPath, L"C:\\s\\skin.ini");
+    EXPECT_TRUE(watch.SkinPath.empty());
+    EXPECT_TRUE(watch.AlphaBlend);
+}
+
+TEST(SkinViewWatch, TheCaptionTakesTheFirstErrorWithItsLine)
+{
+    std::vector<CheckFinding> findings {
+        { 3, FindingLevel::Warning, "VERSION", "skinnam", "unknown key" },
+        { 26, FindingLevel::Error, "FORMINFO", "clientrect", "clientrect 7,27,400,112 lies outside" },
+        { 30, FindingLevel::Error, "FORMINFO", "x", "later" },
+    };
+    EXPECT_EQ(FirstErrorText(findings), "line 26: clientrect 7,27,400,112 lies outside");
+    EXPECT_EQ(FirstErrorText({ { 0, FindingLevel::Error, "", "", "not a skin definition" } }), "not a skin definition");
+    EXPECT_EQ(FirstErrorText({ findings[0] }), "");
+}
+
+TEST(SkinViewWatch, ASaveCountsOnceTheFilesHaveSettled)
+{
+    const FileStamp definition { true, 100, 1 }, picture { true, 5000, 1 };
+    SaveDetector saves;
+    saves.Reset({ definition, picture });
+    EXPECT_FALSE(saves.Poll({ definition, picture }));
+    // A save in two writes: the first look sees it moving, the second settled.
+    const FileStamp half { true, 40, 2 }, whole { true, 120, 3 };
+    EXPECT_FALSE(saves.Poll({ half, picture }));
+    EXPECT_FALSE(saves.Poll({ whole, picture }));
+    EXPECT_TRUE(saves.Poll({ whole, picture }));
+    EXPECT_FALSE(saves.Poll({ whole, picture }));  // taken once
+    // A picture saved, then a file that went away and came back as it was.
+    const FileStamp repainted { true, 5000, 4 };
+    EXPECT_FALSE(saves.Poll({ whole, repainted }));
+    EXPECT_TRUE(saves.Poll({ whole, repainted }));
+    EXPECT_FALSE(saves.Poll({ FileStamp {}, repainted }));
+    EXPECT_FALSE(saves.Poll({ whole, repainted }));
+    EXPECT_FALSE(saves.Poll({ whole, repainted }));
+    // Reading the files again starts from what was read.
+    saves.Reset({ FileStamp {} });
+    EXPECT_FALSE(saves.Poll({ FileStamp {} }));
+    EXPECT_FALSE(saves.Poll({ definition }));
+    EXPECT_TRUE(saves.Poll({ definition }));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // skinview with our stored skin as the screen shows it, compared pixel for
 // pixel with pictures looked at and kept: several sizes, active and
 // inactive, rolled up, and with the system menu open. VENTRO_WRITE_GOLDEN=1
-// writes the pictures instead.
+// writes the pictures instead. With VENTRO_SHOTS_DIR set, the pictures of
+// skinview for the README are written there too (make shots).
 #include <cstdlib>
 
 #include "platform/Text.h"
@@ -58,20 +59,42 @@ Picture32 CaptureScreen(Rect r, const std::vector<HWND>& shown)
     return p;
 }
 
-HWND VisiblePopup()
+// The visible windows of this thread of a window class, in z-order.
+std::vector<HWND> VisibleWindowsOf(const wchar_t* windowClass)
 {
-    HWND found = nullptr;
+    struct Search {
+        const wchar_t* Class;
+        std::vector<HWND> Found;
+    } search { windowClass, {} };
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND wnd, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
             wchar_t name[64] {};
             GetClassNameW(wnd, name, 64);
-            if (std::wstring(name) == L"TlxSkinPopupWindow" && IsWindowVisible(wnd))
-                *reinterpret_cast<HWND*>(param) = wnd;
+            if (std::wstring(name) == s.Class && IsWindowVisible(wnd))
+                s.Found.push_back(wnd);
             return TRUE;
         },
-        LPARAM(&found));
-    return found;
+        LPARAM(&search));
+    return search.Found;
+}
+
+HWND VisiblePopup()
+{
+    std::vector<HWND> popups = VisibleWindowsOf(L"TlxSkinPopupWindow");
+    return popups.empty() ? nullptr : popups.back();
+}
+
+Rect Around(const std::vector<HWND>& windows)
+{
+    Rect all = WindowRect(windows.front());
+    for (HWND wnd : windows) {
+        const Rect r = WindowRect(wnd);
+        all = { std::min(all.Left, r.Left), std::min(all.Top, r.Top), std::max(all.Right, r.Right),
+            std::max(all.Bottom, r.Bottom) };
+    }
+    return all;
 }
 
 class SkinViewGolden : public SkinViewTest {
@@ -88,6 +111,27 @@ protected:
         SetWindowPos(form->Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
         Pump(30);
     }
+    // Another form of the program takes the activation.
+    void Activate(TForm& other)
+    {
+        other.SetBounds(900, 700, 100, 100);
+        other.Show();
+        SetForegroundWindow(other.Handle());
+        Pump(100);
+    }
+    void SetRolledUp(bool rolledUp)
+    {
+        form->lxLumenSkinForm1->SetRollUpState(rolledUp);
+        Pump(50);
+    }
+    // The system menu, opened where a right click on the caption opens it.
+    void OpenSystemMenu()
+    {
+        const Rect r = WindowRect(form->Handle());
+        Shot();
+        form->lxLumenSkinForm1->PopupSystemMenu({ r.Left + 120, r.Top + 12, r.Left + 120, r.Top + 12 });
+        Pump(200);
+    }
 };
 
 TEST_F(SkinViewGolden, SizesActiveAndInactive)
@@ -100,10 +144,7 @@ TEST_F(SkinViewGolden, SizesActiveAndInactive)
     }
     Resize(480, 340);
     TForm other(owner.get());
-    other.SetBounds(900, 700, 100, 100);
-    other.Show();
-    SetForegroundWindow(other.Handle());
-    Pump(100);
+    Activate(other);
     ASSERT_FALSE(form->lxLumenSkinForm1->FormActive());
     ExpectGolden("skinview_480x340_inactive", Shot());
 }
@@ -111,17 +152,13 @@ TEST_F(SkinViewGolden, SizesActiveAndInactive)
 TEST_F(SkinViewGolden, RolledUpAndSystemMenuOpen)
 {
     Open();
-    form->lxLumenSkinForm1->SetRollUpState(true);
-    Pump(50);
+    SetRolledUp(true);
     ASSERT_TRUE(form->lxLumenSkinForm1->RolledUp());
     ExpectGolden("skinview_rolled_up", Shot());
-    form->lxLumenSkinForm1->SetRollUpState(false);
-    Pump(50);
+    SetRolledUp(false);
 
     const Rect r = WindowRect(form->Handle());
-    Shot();
-    form->lxLumenSkinForm1->PopupSystemMenu({ r.Left + 120, r.Top + 12, r.Left + 120, r.Top + 12 });
-    Pump(200);
+    OpenSystemMenu();
     HWND popup = VisiblePopup();
     ASSERT_NE(popup, nullptr);
     const Rect menu = WindowRect(popup);
@@ -130,6 +167,58 @@ TEST_F(SkinViewGolden, RolledUpAndSystemMenuOpen)
     ExpectGolden("skinview_system_menu", CaptureScreen(both, { form->Handle(), popup }));
     form->lxLumenSkinForm1->SkinMenu().CloseAll();
     Pump(50);
+}
+
+TEST_F(SkinViewGolden, ShotsForTheReadme)
+{
+    const char* dir = std::getenv("VENTRO_SHOTS_DIR");
+    if (!dir || !*dir)
+        GTEST_SKIP() << "VENTRO_SHOTS_DIR is not set";
+    auto save = [dir](const char* name, const Picture32& picture) {
+        WritePng32(Utf8ToWide(std::string(dir) + "\\" + name + ".png"), picture);
+    };
+    Open();
+    Resize(480, 340);
+    save("skinview-active", Shot());
+    TForm other(owner.get());
+    Activate(other);
+    save("skinview-inactive", Shot());
+    other.Hide();
+    SetForegroundWindow(form->Handle());
+    Pump(100);
+
+    SetRolledUp(true);
+    save("skinview-rolled-up", Shot());
+    SetRolledUp(false);
+
+    // The system menu with skinview's test menu open beside it.
+    const Rect r = WindowRect(form->Handle());
+    OpenSystemMenu();
+    // Up from no item wraps to Close, the next Up reaches Test menu, Right opens it.
+    for (WORD key : { VK_UP, VK_UP, VK_RIGHT }) {
+        form->lxLumenSkinForm1->SkinMenu().Engine().KeyDown(key, 0);
+        Pump(100);
+    }
+    Pump(300);
+    std::vector<HWND> shown = VisibleWindowsOf(L"TlxSkinPopupWindow");
+    ASSERT_EQ(shown.size(), 2u);
+    shown.push_back(form->Handle());
+    save("skinview-system-menu", CaptureScreen(Around(shown), shown));
+    form->lxLumenSkinForm1->SkinMenu().CloseAll();
+    Pump(50);
+
+    // The close button's hint, queued as the pointer resting on the button queues it.
+    SetCursorPos(r.Right - 26, r.Top + 13);
+    form->lxSkinHint1->QueueObjectHint(L"Close");
+    std::vector<HWND> hints;
+    for (int i = 0; i < 40 && hints.empty(); ++i) {
+        Pump(50);
+        hints = VisibleWindowsOf(L"TlxSkinHintWindow");
+    }
+    ASSERT_FALSE(hints.empty()) << "no hint showed";
+    Pump(300);
+    hints.push_back(form->Handle());
+    save("skinview-hint", CaptureScreen(Around(hints), hints));
 }
 
 } // namespace

@@ -160,11 +160,11 @@ TEST(SkinViewProgram, SaysWhatFailedAndStaysUsable)
     HWND wnd = view.WaitForWindow();
     ASSERT_NE(wnd, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(wnd) == L"skinview - missing.skn: cannot read the file"; }));
-    // The fallback frame: no region, and it still sizes.
+    // The fallback frame: the window's rectangle as its region, and it still sizes.
     EXPECT_EQ(SendMessageW(wnd, 0xB1B2, 0, 0), 0x3235);
     SetWindowPos(wnd, nullptr, 0, 0, 333, 222, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(WaitUntil([&] { return Bounds(wnd).right - Bounds(wnd).left == 333; }, 3s));
-    EXPECT_EQ(RegionBox(wnd).right, 0);
+    EXPECT_TRUE(WaitUntil([&] { return RegionBox(wnd).right == 333 && RegionBox(wnd).bottom == 222; }, 3s));
     PostMessageW(wnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(view.EndsWith(0));
 }

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "skin/data/SkinLimits.h"
 #include "skin/data/SkinStream.h"
 #include "skin/data/Stream.h"
 #include "skin/form/FrameCanvas.h"
@@ -19,8 +20,7 @@ namespace {
 
 using nlohmann::json;
 
-constexpr uint64_t MaxSkinBytes = uint64_t(64) << 20;
-constexpr int32_t MaxWindowSize = 16384;
+constexpr int32_t MaxWindowSize = MaxBitmapDimension;
 // `frame` reports the maximum size for a work area of this size.
 constexpr Rect ReportWorkArea { 0, 0, 1280, 1024 };
 
@@ -139,8 +139,10 @@ int Frame(const std::vector<std::string>& args, bool raw)
     const FormSizeLimits& limits = frame.Options().Limits;
     out["maxsize"] = json::array({ GetMaxWidth(limits, ReportWorkArea, ReportWorkArea),
         GetMaxHeight(limits, ReportWorkArea, ReportWorkArea) });
-    const std::vector<Rect> region = frame.RegionRects();
-    out["region"] = { { "bounds", RectJson(RegionBounds(region)) }, { "count", region.size() } };
+    const std::vector<Rect>& region = frame.RegionRects();
+    const std::string refused = RefusedMaskReason(frame.Shape());
+    out["region"] = { { "bounds", RectJson(RegionBounds(region)) }, { "count", region.size() },
+        { "refused", refused.empty() ? json(nullptr) : json(refused) } };
     out["objects"] = json::array();
     for (const auto& o : frame.Objects()) {
         json obj { { "section", o->IDName }, { "class", o->ClassName() },
@@ -183,7 +185,7 @@ bool IsFrameCommand(const std::string& command)
 
 std::unique_ptr<TlxSkinContent> LoadFrameSkin(const std::string& source, bool raw)
 {
-    std::vector<uint8_t> bytes = source == "-" ? StoredSkinBytes() : ReadWholeFile(source, MaxSkinBytes);
+    std::vector<uint8_t> bytes = source == "-" ? StoredSkinBytes() : ReadWholeFile(source, MaxSkinFileBytes);
     std::vector<uint8_t> compressed = raw && source != "-" ? std::move(bytes) : ReadPackedSkin(bytes);
     if (compressed.empty())
         throw std::runtime_error("not a packed skin, or an unsupported version");

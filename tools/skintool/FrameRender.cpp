@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/Text.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/form/WinFramePicture.h"
 #include "tools/skintool/FrameCommands.h"
 
@@ -48,7 +49,7 @@ int RenderFrame(const std::vector<std::string>& args, bool raw)
     auto size = [](const std::string& s, const char* what) {
         char* end = nullptr;
         long v = std::strtol(s.c_str(), &end, 10);
-        if (s.empty() || *end != '\0' || v <= 0 || v > 16384)
+        if (s.empty() || *end != '\0' || v <= 0 || v > MaxBitmapDimension)
             throw std::runtime_error(std::string(what) + " must be 1 to 16384: " + s);
         return int32_t(v);
     };

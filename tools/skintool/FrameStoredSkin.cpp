@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 
 #ifdef _WIN32
@@ -24,7 +25,7 @@ std::vector<uint8_t> StoredSkinBytes()
         throw std::runtime_error("this skintool carries no stored skin");
     return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, info));
 #else
-    return ReadWholeFile(VENTRO_STORED_SKIN_PATH, uint64_t(64) << 20);
+    return ReadWholeFile(VENTRO_STORED_SKIN_PATH, MaxSkinFileBytes);
 #endif
 }
 

@@ -9,6 +9,7 @@
 
 #include <zlib.h>
 
+#include "skin/data/SkinLimits.h"
 #include "tools/skintool/ImportDecoders.h"
 
 namespace ventro::import {
@@ -20,9 +21,8 @@ constexpr uint8_t Signature[8] = { 137, 'P', 'N', 'G', '\r', '\n', 26, '\n' };
 // that would need more is cut short: it is refused before stb_image
 // allocates for the full size.
 constexpr int64_t MaxInflateRatio = 1040;
-// stb_image holds the inflated rows and its output at once; this bounds the
-// rows (16-bit colour is reduced to 8 bits, so it may take fewer pixels).
-constexpr int64_t MaxRawBytes = int64_t(64) << 20;
+// stb_image holds the inflated rows and its output at once; MaxPngRowBytes
+// bounds the rows (16-bit colour is reduced to 8 bits, so it may take fewer pixels).
 
 [[noreturn]] void Invalid(const std::string& what) { throw EInvalidGraphic(what); }
 
@@ -160,7 +160,7 @@ DecodedPicture DecodePng(std::span<const uint8_t> bytes, const ImportLimits& lim
         Invalid("PNG header is not valid");
     int64_t pixels = int64_t(info.Width) * info.Height;
     int64_t rowBytes = (int64_t(info.Width) * channels * info.Depth + 7) / 8;
-    if (pixels > limits.MaxPixels || rowBytes * info.Height > MaxRawBytes)
+    if (pixels > limits.MaxPixels || rowBytes * info.Height > MaxPngRowBytes)
         Invalid("PNG image size is not valid");
     if (rowBytes * info.Height > info.DataBytes * MaxInflateRatio + 1024)
         Invalid("PNG image data is cut short");

@@ -1,6 +1,6 @@
-// skintool: compiles a skin definition folder into a compressed skin, unpacks
-// a compressed skin into its definition and bitmaps, and prints what a skin
-// holds as JSON.
+// skintool: checks a skin definition, compiles a definition folder into a
+// compressed skin, unpacks a compressed skin into its definition and bitmaps,
+// and prints what a skin holds as JSON.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -11,9 +11,11 @@
 #include <nlohmann/json.hpp>
 
 #include "skin/data/SkinContent.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 #include "tools/skintool/BitmapImport.h"
 #include "tools/skintool/FrameCommands.h"
+#include "tools/skintool/SkinCheck.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -33,8 +35,43 @@ constexpr LeadBytePredicate PathLeadBytes = IsAnsiLeadByte;
 constexpr LeadBytePredicate PathLeadBytes = nullptr;  // UTF-8 paths
 #endif
 
+#ifdef _WIN32
+// A face the platform maps to another installed one (a font substitute, as
+// "MS Shell Dlg" is) counts as installed.
+bool FontFaceSubstituted(const std::string& face)
+{
+    return RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", face.c_str(),
+               RRF_RT_REG_SZ, nullptr, nullptr, nullptr)
+        == ERROR_SUCCESS;
+}
+
+// Face names are ANSI text, as the definition is.
+bool FontFaceInstalled(const std::string& face)
+{
+    if (face.size() >= LF_FACESIZE)
+        return false;
+    LOGFONTA wanted {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    face.copy(wanted.lfFaceName, face.size());
+    bool found = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExA(
+        dc, &wanted,
+        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) -> int {
+            *reinterpret_cast<bool*>(param) = true;
+            return 0;
+        },
+        LPARAM(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found || FontFaceSubstituted(face);
+}
+const FontInstalledTest FontTest = FontFaceInstalled;
+#else
+// Fonts are the platform's: natively there is nothing to ask.
+const FontInstalledTest FontTest;
+#endif
+
 // Inputs larger than this are refused before they are read.
-constexpr uint64_t MaxInputBytes = uint64_t(64) << 20;
 
 class ToolError : public std::runtime_error {
 public:
@@ -43,7 +80,8 @@ public:
 
 int Usage()
 {
-    std::fputs("usage: skintool [--raw] compile DEFINITION.ini OUT.skn\n"
+    std::fputs("usage: skintool [--raw] check DEFINITION.ini|SKIN.skn [--json]\n"
+               "       skintool [--raw] compile DEFINITION.ini OUT.skn [--strict]\n"
                "       skintool [--raw] unpack IN.skn OUTDIR\n"
                "       skintool [--raw] info IN.skn\n"
                "       skintool frame SKIN W H [--resizable] [--fallback]\n"
@@ -57,7 +95,7 @@ int Usage()
 
 SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
 {
-    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxInputBytes);
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxSkinFileBytes);
     std::vector<uint8_t> compressed;
     if (raw) {
         compressed = std::move(bytes);
@@ -72,15 +110,20 @@ SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
     return content;
 }
 
-int Compile(const std::string& definition, const std::string& out, bool raw)
+// The definition's lines as the engine splits them.
+std::vector<std::string> ReadDefinitionLines(const std::string& path)
 {
-    std::vector<uint8_t> compressed;
-    // Conversions are reported only once the skin is written, so that a
-    // refusal stays one line.
-    std::vector<std::string> notes;
-    auto load = [&](const std::string& path) {
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxDefinitionFileBytes);
+    return SplitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+// The pictures beside a definition, read as compile takes them; each
+// conversion is noted.
+DefinitionPictureFiles PicturesBeside(const std::string& definition, std::vector<std::string>& notes)
+{
+    return DefinitionPictureFiles(SplitPath(definition, PathLeadBytes).Folder, [&notes](const std::string& path) {
         try {
-            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxInputBytes));
+            ImportedPicture imported = ImportPicture(ReadWholeFile(path, MaxSkinFileBytes));
             if (imported.Converted())
                 notes.push_back("converted " + path + " (" + imported.ConvertedFrom + ") to "
                     + (imported.Picture.BitsPerPixel == 1 ? "1 bit" : std::to_string(imported.Picture.BitsPerPixel) + " bits"));
@@ -88,13 +131,68 @@ int Compile(const std::string& definition, const std::string& out, bool raw)
         } catch (const EInvalidGraphic& e) {
             throw ToolError(path + ": " + e.what());
         }
-    };
-    if (!CompileSkinDefinition(definition, compressed, PathLeadBytes, load))
+    });
+}
+
+bool IsSkinDefinition(const TMemIniFile& ini)
+{
+    for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" })
+        if (!ini.SectionExists(section))
+            return false;
+    return true;
+}
+
+// A refusal stays one line: the checks are printed only once the skin can be
+// written, or when --strict refuses it for them.
+int Compile(const std::string& definition, const std::string& out, bool raw, bool strict)
+{
+    std::vector<std::string> lines = ReadDefinitionLines(definition);
+    TMemIniFile ini(lines);
+    if (!IsSkinDefinition(ini))
         throw ToolError("not a skin definition (it needs the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS): " + definition);
+    std::vector<std::string> notes;
+    DefinitionPictureFiles pictures = PicturesBeside(definition, notes);
+    const std::vector<CheckFinding> findings = CheckSkinDefinition(ini, pictures.Source(), FontTest);
+    std::vector<uint8_t> compressed;
+    CompileSkinLines(lines, SplitPath(definition, PathLeadBytes).Folder, compressed,
+        [&](const std::string& path) { return pictures.Load(path); });
+    for (const CheckFinding& f : findings)
+        std::fprintf(stderr, "%s\n", FormatFinding(definition, f).c_str());
+    if (strict && HasErrors(findings))
+        throw ToolError("nothing written: the check found errors (--strict)");
     WriteWholeFile(out, raw ? compressed : WritePackedSkin(compressed));
     for (const std::string& note : notes)
         std::fprintf(stderr, "skintool: %s\n", note.c_str());
     return 0;
+}
+
+// A definition file, or a compiled skin (a packed skin, or with --raw a bare
+// zlib stream), told apart by their content.
+int Check(const std::string& path, bool raw, bool asJson)
+{
+    std::vector<uint8_t> bytes = ReadWholeFile(path, MaxSkinFileBytes);
+    std::vector<CheckFinding> findings;
+    if (raw || !ReadPackedSkin(bytes).empty()) {
+        SkinStreamContent content = ReadSkinFile(path, raw);
+        TMemIniFile ini(SplitLines(content.DefinitionText));
+        findings = CheckSkinDefinition(ini, StreamPictures(content), FontTest);
+    } else {
+        std::vector<std::string> notes;
+        DefinitionPictureFiles pictures = PicturesBeside(path, notes);
+        TMemIniFile ini(SplitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+        findings = CheckSkinDefinition(ini, pictures.Source(), FontTest);
+    }
+    if (asJson) {
+        json list = json::array();
+        for (const CheckFinding& f : findings)
+            list.push_back({ { "file", path }, { "line", f.Line }, { "level", f.Level == FindingLevel::Error ? "error" : "warning" },
+                { "section", f.Section }, { "key", f.Key }, { "message", f.Message } });
+        std::cout << list.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+    } else {
+        for (const CheckFinding& f : findings)
+            std::cout << FormatFinding(path, f) << "\n";
+    }
+    return HasErrors(findings) ? 1 : 0;
 }
 
 // Only the file-name part of a name from the definition is used, so that a
@@ -192,17 +290,25 @@ int Info(const std::string& in, bool raw)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args;
-    bool raw = false;
+    bool raw = false, asJson = false, strict = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--raw")
             raw = true;
+        else if (a == "--json")
+            asJson = true;
+        else if (a == "--strict")
+            strict = true;
         else
             args.push_back(a);
     }
     try {
+        if ((asJson && (args.empty() || args[0] != "check")) || (strict && (args.empty() || args[0] != "compile")))
+            return Usage();
+        if (args.size() == 2 && args[0] == "check")
+            return Check(args[1], raw, asJson);
         if (args.size() == 3 && args[0] == "compile")
-            return Compile(args[1], args[2], raw);
+            return Compile(args[1], args[2], raw, strict);
         if (args.size() == 3 && args[0] == "unpack")
             return Unpack(args[1], args[2], raw);
         if (args.size() == 2 && args[0] == "info")

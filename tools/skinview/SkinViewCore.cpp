@@ -93,15 +93,49 @@ ViewOptions ParseCommandLine(const std::vector<std::wstring>& args)
             }
             options.AlphaBlend = true;
             options.AlphaBlendValue = value;
+        } else if (arg == L"--watch") {
+            if (i + 1 >= args.size()) {
+                options.Error = L"--watch needs a skin definition file";
+                break;
+            }
+            if (!options.SkinPath.empty() || !options.WatchPath.empty()) {
+                options.Error = L"one skin file at a time, not also " + args[i + 1];
+                break;
+            }
+            options.WatchPath = args[++i];
         } else if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-') {
             options.Error = L"unknown option " + arg;
-        } else if (!options.SkinPath.empty()) {
+        } else if (!options.SkinPath.empty() || !options.WatchPath.empty()) {
             options.Error = L"one skin file at a time, not also " + arg;
         } else {
             options.SkinPath = arg;
         }
     }
     return options;
+}
+
+std::string FirstErrorText(const std::vector<CheckFinding>& findings)
+{
+    for (const CheckFinding& f : findings)
+        if (f.Level == FindingLevel::Error)
+            return (f.Line != 0 ? "line " + std::to_string(f.Line) + ": " : std::string()) + f.Message;
+    return {};
+}
+
+void SaveDetector::Reset(std::vector<FileStamp> read)
+{
+    m_seen = read;
+    m_read = std::move(read);
+}
+
+bool SaveDetector::Poll(const std::vector<FileStamp>& now)
+{
+    const bool settled = now == m_seen;
+    m_seen = now;
+    if (now == m_read || !settled)
+        return false;
+    m_read = now;
+    return true;
 }
 
 } // namespace ventro::skinview

@@ -1,8 +1,12 @@
 // What skinview decides without a window: its caption, the skin file that
-// "next skin" moves to within a folder listing, and its command line.
+// "next skin" moves to within a folder listing, its command line, and when a
+// watched definition has been saved.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "tools/skintool/SkinCheck.h"
 
 namespace ventro::skinview {
 
@@ -22,9 +26,10 @@ bool IsSkinFileName(const std::wstring& name);
 // the first name sorted after it. Empty when the listing has no skin file.
 std::wstring NextSkinFile(const std::vector<std::wstring>& listing, const std::wstring& current);
 
-// skinview [--alpha-animation] [--alpha N] [SKIN]
+// skinview [--alpha-animation] [--alpha N] [SKIN | --watch DEFINITION]
 struct ViewOptions {
     std::wstring SkinPath;           // empty: the stored skin
+    std::wstring WatchPath;          // --watch: a definition compiled and shown at every save
     bool AlphaBlend = false;         // --alpha N: transparency at N
     int AlphaBlendValue = 200;
     bool AlphaBlendAnimation = false; // --alpha-animation: fade in on show
@@ -32,5 +37,32 @@ struct ViewOptions {
 };
 
 ViewOptions ParseCommandLine(const std::vector<std::wstring>& args);
+
+// The first error of a check, for the caption: "line 26: clientrect ...";
+// empty when there is none.
+std::string FirstErrorText(const std::vector<CheckFinding>& findings);
+
+// What a watched file looked like at one poll.
+struct FileStamp {
+    bool Exists = false;
+    uint64_t Size = 0;
+    int64_t WriteTime = 0;  // in the file system's own ticks
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// Tells when a set of watched files has been saved. A change counts once the
+// files have stayed as they are for one poll after it, so that a save made in
+// several writes is read once, whole.
+class SaveDetector {
+public:
+    // The files as they were when last read.
+    void Reset(std::vector<FileStamp> read);
+    // True when the files changed since they were read and have settled.
+    bool Poll(const std::vector<FileStamp>& now);
+
+private:
+    std::vector<FileStamp> m_read;
+    std::vector<FileStamp> m_seen;
+};
 
 } // namespace ventro::skinview

@@ -8,14 +8,18 @@
 
 #include "platform/Text.h"
 #include "skin/data/SkinBroadcast.h"
+#include "skin/data/SkinLimits.h"
+#include "skin/data/SkinValues.h"
 #include "skin/data/Stream.h"
+#include "tools/skintool/BitmapImport.h"
+#include "tools/skintool/SkinCheck.h"
 
 namespace ventro {
 
 namespace {
 
 // Skins are a few hundred kilobytes; anything far larger is not one.
-constexpr std::uintmax_t MaxSkinFileSize = 64u << 20;
+constexpr std::uintmax_t MaxSkinFileSize = MaxSkinFileBytes;
 
 std::vector<uint8_t> ReadSkinFile(const std::wstring& path)
 {
@@ -31,6 +35,50 @@ std::vector<uint8_t> ReadSkinFile(const std::wstring& path)
     if (!in.eof() && !in)
         throw std::runtime_error("cannot read the file");
     return bytes;
+}
+
+// Watched files are looked at this often; a save shows after at most two looks.
+constexpr uint32_t WatchInterval = 250;
+
+// The platform's own write time counts in 100 ns; the C runtime's file times
+// behind std::filesystem here count whole seconds, which would miss a second
+// save of the same size within a second.
+skinview::FileStamp StampOf(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data {};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return {};
+    const uint64_t size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    const uint64_t time = (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return skinview::FileStamp { true, size, int64_t(time) };
+}
+
+std::vector<skinview::FileStamp> StampsOf(const std::vector<std::wstring>& files)
+{
+    std::vector<skinview::FileStamp> stamps;
+    for (const std::wstring& file : files)
+        stamps.push_back(StampOf(file));
+    return stamps;
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+// What a definition reads: itself and the pictures it names.
+std::vector<std::wstring> FilesOfDefinition(const std::wstring& definition, const TMemIniFile& ini)
+{
+    std::vector<std::wstring> files { definition };
+    std::vector<std::string> names { ini.ReadString("PICTURES", "picture", ""), ini.ReadString("PICTURES", "inactivepicture", ""),
+        ini.ReadString("PICTURES", "mask", "") };
+    for (std::string& name : ReadNumberedList(ini, "PICTURES", "activepictures"))
+        names.push_back(std::move(name));
+    for (const std::string& name : names)
+        if (!name.empty())
+            files.push_back(FolderOf(definition) + AnsiToWide(name));
+    return files;
 }
 
 std::vector<std::wstring> FolderListing(const std::wstring& folder)
@@ -130,7 +178,10 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const skinview::ViewOptions& opt
     lxLumenSkinForm1->SetSkinData(lxSkinData1);
     FinishCreate();
 
-    LoadSkin(options.SkinPath);
+    if (!options.WatchPath.empty())
+        WatchDefinition(options.WatchPath);
+    else
+        LoadSkin(options.SkinPath);
 }
 
 TSkinViewForm::~TSkinViewForm() = default;
@@ -150,6 +201,7 @@ void TSkinViewForm::BuildSystemMenu()
 
 std::wstring TSkinViewForm::LoadSkin(const std::wstring& path)
 {
+    m_watchPath.clear();
     m_path = path;
     m_failure.clear();
     try {
@@ -185,9 +237,76 @@ void TSkinViewForm::UnloadSkin()
     lxSkinData1->BroadcastSkinMessage(SKM_AFTERCHANGESKIN);
 }
 
+std::wstring TSkinViewForm::WatchDefinition(const std::wstring& path)
+{
+    m_path.clear();
+    m_watchPath = path;
+    if (!m_watchTimer) {
+        m_watchTimer = new TTimer(this);
+        m_watchTimer->SetInterval(WatchInterval);
+        m_watchTimer->OnTimer = [this] { PollWatched(); };
+    }
+    return CompileWatched();
+}
+
+void TSkinViewForm::PollWatched()
+{
+    if (!m_watchPath.empty() && m_saves.Poll(StampsOf(m_watchedFiles)))
+        CompileWatched();
+}
+
+// The stamps are taken before the files are read, so that a save made while
+// they are read is seen at the next look.
+std::wstring TSkinViewForm::CompileWatched()
+{
+    m_failure.clear();
+    m_watchedFiles = { m_watchPath };
+    std::vector<skinview::FileStamp> stamps { StampOf(m_watchPath) };
+    try {
+        const std::vector<uint8_t> bytes = ReadSkinFile(m_watchPath);
+        const std::vector<std::string> lines = SplitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        const TMemIniFile ini(lines);
+        m_watchedFiles = FilesOfDefinition(m_watchPath, ini);
+        stamps = StampsOf(m_watchedFiles);
+        const std::string folder = WideToAnsi(FolderOf(m_watchPath));
+        DefinitionPictureFiles pictures(folder, [](const std::string& file) {
+            return ImportPicture(ReadWholeFile(file, MaxSkinFileSize)).Picture;
+        });
+        const std::string error = skinview::FirstErrorText(CheckSkinDefinition(ini, pictures.Source()));
+        if (!error.empty()) {
+            // The definition's own text is ANSI.
+            m_failure = AnsiToWide(error);
+        } else {
+            std::vector<uint8_t> compressed;
+            CompileSkinLines(lines, folder, compressed, [&](const std::string& file) { return pictures.Load(file); });
+            RECT place {}, now {};
+            GetWindowRect(Handle(), &place);
+            lxCompressedStoredSkin1->SetCompressedData(std::move(compressed));
+            lxSkinData1->ApplyStoredSkin(*lxCompressedStoredSkin1);
+            if (lxSkinData1->Empty)
+                throw std::runtime_error("the skin could not be decoded");
+            // A new skin keeps the window where and as large as it was.
+            GetWindowRect(Handle(), &now);
+            if (!IsZoomed(Handle()) && !IsIconic(Handle()) && !lxLumenSkinForm1->RolledUp() && !EqualRect(&now, &place))
+                SetWindowPos(Handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                    SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    } catch (const std::exception& error) {
+        m_failure = ExceptionText(error);
+        if (m_failure.empty())
+            m_failure = L"the definition could not be compiled";
+    }
+    m_saves.Reset(std::move(stamps));
+    SetCaption(skinview::ViewCaption(m_watchPath, m_failure));
+    return m_failure;
+}
+
 void TSkinViewForm::Reload()
 {
-    LoadSkin(m_path);
+    if (!m_watchPath.empty())
+        CompileWatched();
+    else
+        LoadSkin(m_path);
 }
 
 void TSkinViewForm::NextSkin()

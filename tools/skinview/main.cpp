@@ -46,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     app.SetTitle(L"skinview");
     const skinview::ViewOptions options = skinview::ParseCommandLine(Arguments());
     if (!options.Error.empty()) {
-        ShowMessageBox(nullptr, options.Error + L"\n\nskinview [--alpha-animation] [--alpha N] [SKIN.skn]", L"skinview",
+        ShowMessageBox(nullptr, options.Error + L"\n\nskinview [--alpha-animation] [--alpha N] [SKIN.skn | --watch DEFINITION.ini]", L"skinview",
             MB_OK | MB_ICONERROR);
         return 2;
     }

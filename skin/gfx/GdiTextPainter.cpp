@@ -1,8 +1,9 @@
-// Menu and hint texts with the platform's text drawing.
-#include "skin/menus/GdiTextPainter.h"
+// The skin engine's text painter on the platform.
+#include "skin/gfx/GdiTextPainter.h"
 
 #include <algorithm>
 
+#include "platform/Text.h"
 #include "skin/gfx/PixelOps.h"
 #include "skin/gfx/SkinFont.h"
 
@@ -21,6 +22,8 @@ UINT DrawTextFormat(uint32_t flags)
         format |= DT_SINGLELINE;
     if (flags & TextRtlReading)
         format |= DT_RTLREADING;
+    if (flags & TextNoPrefix)
+        format |= DT_NOPREFIX;
     return format;
 }
 
@@ -37,7 +40,7 @@ GdiTextPainter::~GdiTextPainter()
         SelectObject(m_dc.Get(), m_oldFont);
 }
 
-void GdiTextPainter::Select(const MenuFont& font)
+void GdiTextPainter::Select(const TextFont& font)
 {
     // The font stays selected between texts: a window's items mostly share one.
     const HFONT wanted = FontFor(font);
@@ -51,20 +54,22 @@ void GdiTextPainter::Select(const MenuFont& font)
 
 int GdiTextPainter::GdiObjectCount() const { return int(m_fonts.size()) + (m_scratch.IsEmpty() ? 0 : 1) + 1; }
 
-HFONT GdiTextPainter::FontFor(const MenuFont& font)
+HFONT GdiTextPainter::FontFor(const TextFont& font)
 {
-    FontKey key { font.Name, font.Height, font.Style.Bits, font.CharSet };
-    auto it = m_fonts.find(key);
+    auto it = m_fonts.find(font);
     if (it != m_fonts.end())
         return it->second.Get();
-    return m_fonts.emplace(key, CreateSkinFont(font.Name, font.Height, font.Style, font.CharSet)).first->second.Get();
+    FontHandle made = CreateSkinFont(AnsiToWide(font.Name), font.Height, font.Style, font.CharSet);
+    return m_fonts.emplace(font, std::move(made)).first->second.Get();
 }
 
-Extent GdiTextPainter::Measure(const MenuFont& font, std::wstring_view text, uint32_t flags)
+Extent GdiTextPainter::Measure(const TextFont& font, std::wstring_view text, uint32_t flags)
 {
     Select(font);
     RECT r {};
-    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, DrawTextFormat(flags) | DT_CALCRECT);
+    // Measured without DT_VCENTER: some platforms centre the calculated
+    // rectangle on the empty one given, which halves its height.
+    DrawTextW(m_dc.Get(), text.data(), int(text.size()), &r, (DrawTextFormat(flags) & ~UINT(DT_VCENTER)) | DT_CALCRECT);
     return Extent { r.right - r.left, r.bottom - r.top };
 }
 
@@ -81,7 +86,7 @@ void GdiTextPainter::EnsureScratch(int32_t width, int32_t height)
     m_oldBitmap = SelectObject(m_dc.Get(), m_scratch.Handle());
 }
 
-void GdiTextPainter::Draw(PixelView target, const MenuFont& font, std::wstring_view text, Rect r, Color color,
+void GdiTextPainter::Draw(PixelView target, const TextFont& font, std::wstring_view text, Rect r, Color color,
     uint32_t flags)
 {
     const Rect clip = IntersectRects(r, ViewBounds(target));

@@ -1,6 +1,8 @@
-// Measures and draws menu and hint texts with the platform's text drawing,
-// straight into core pixel buffers: the part of the buffer under the text is
-// copied into a device-independent section, drawn on there and copied back.
+// The skin engine's text painter on the platform: captions, menu items and
+// hints measured and drawn with the platform's text drawing, straight into
+// core pixel buffers. The part of the buffer under the text is copied into a
+// device-independent section, drawn on there and copied back. Fonts are made
+// once per record, their face names converted from the ANSI code page then.
 #pragma once
 #include <windows.h>
 
@@ -9,38 +11,31 @@
 
 #include "platform/Handles.h"
 #include "skin/gfx/DibSection.h"
-#include "skin/menus/MenuPaint.h"
+#include "skin/gfx/TextPainter.h"
 
 namespace ventro {
 
-class GdiTextPainter : public MenuTextPainter {
+class GdiTextPainter : public ITextPainter {
 public:
     GdiTextPainter();
     ~GdiTextPainter() override;
     GdiTextPainter(const GdiTextPainter&) = delete;
     GdiTextPainter& operator=(const GdiTextPainter&) = delete;
 
-    Extent Measure(const MenuFont& font, std::wstring_view text, uint32_t flags) override;
-    void Draw(PixelView target, const MenuFont& font, std::wstring_view text, Rect r, Color color,
+    Extent Measure(const TextFont& font, std::wstring_view text, uint32_t flags) override;
+    void Draw(PixelView target, const TextFont& font, std::wstring_view text, Rect r, Color color,
         uint32_t flags) override;
 
     // The platform font for a description, made once and kept.
-    HFONT FontFor(const MenuFont& font);
+    HFONT FontFor(const TextFont& font);
     // How many fonts and sections this painter holds (for leak checks).
     int GdiObjectCount() const;
 
 private:
     void EnsureScratch(int32_t width, int32_t height);
-    void Select(const MenuFont& font);
+    void Select(const TextFont& font);
 
-    struct FontKey {
-        std::wstring Name;
-        int32_t Height;
-        uint8_t Style;
-        int32_t CharSet;
-        auto operator<=>(const FontKey&) const = default;
-    };
-    std::map<FontKey, FontHandle> m_fonts;
+    std::map<TextFont, FontHandle> m_fonts;
     MemoryDC m_dc;
     DibSection m_scratch;
     HGDIOBJ m_oldBitmap = nullptr;
