@@ -1,6 +1,8 @@
 // Fuzz target: a stored skin's compressed data (one bare zlib stream). The
-// whole-buffer inflater and the stream helper must agree on every input.
+// whole-buffer inflater and the stream helper must agree on every input, and
+// reading the skin stream while inflating must end as inflating first does.
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,6 +22,20 @@ std::optional<std::vector<uint8_t>> ViaStream(std::span<const uint8_t> bytes)
     }
 }
 
+// The skin stream as bytes (its version alone when unreadable); nothing when
+// decoding failed.
+std::optional<std::vector<uint8_t>> Outcome(const std::function<ventro::SkinStreamContent()>& decode)
+{
+    try {
+        ventro::SkinStreamContent c = decode();
+        if (c.Version > ventro::SkinStreamVersion)
+            return std::vector<uint8_t> { uint8_t(c.Version) };
+        return ventro::WriteSkinStream(c);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -34,6 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         } catch (const std::exception&) {
         }
     }
+    auto twoSteps = inflated ? Outcome([&] { return ventro::ReadSkinStream(*inflated); }) : std::nullopt;
+    auto streamed = Outcome([&] { return ventro::InflateSkinStream(bytes, ventro::FuzzInflateCap); });
+    if (twoSteps != streamed)
+        std::abort();
     // The stream wrapper's seeks on the same bytes: forward skip and rewind.
     try {
         ventro::TMemoryStream source(bytes);

@@ -1,21 +1,39 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of a native benchmark build, then the Windows
-# benchmark programs of a Windows benchmark build under Wine.
+# benchmark programs of a Windows benchmark build under Wine, and ends with
+# one table of the lines the programs mark "@table" (what, figure, anchor,
+# the anchor's figure from the same run, ratio, goal).
 #   tools/run-bench.sh [native-build-dir] [windows-build-dir]
 # The Windows build (default build/win-bench) is configured and built here
 # when the cross compiler is present; VENTRO_SKIP_WINE_BENCH=1 skips it.
+# What the Wine part starts (a private Xvfb, the prefix's Wine server) is
+# stopped at the end; a display or server that was already there stays.
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 native="${1:-build/bench}"
 win="${2:-build/win-bench}"
 status=0
+rows=$(mktemp)
+trap 'rm -f "$rows"' EXIT
+
+# Runs one program, passing its output on and keeping its table rows.
+run_one() {
+  local out
+  out=$(mktemp)
+  "$@" >"$out"
+  local rc=$?
+  grep -v '^@table' "$out"
+  grep '^@table' "$out" | tr -d '\r' >>"$rows"
+  rm -f "$out"
+  return $rc
+}
 
 shopt -s nullglob
 found=0
 while IFS= read -r -d '' prog; do
   found=1
   echo "== $(basename "$prog")"
-  "$prog" || status=1
+  run_one "$prog" || status=1
 done < <(find "$native" -type f -name '*_bench' -perm -u+x -print0 2>/dev/null | sort -z)
 [ "$found" = 1 ] || echo "no native benchmarks found in $native"
 
@@ -24,9 +42,20 @@ if [ "${VENTRO_SKIP_WINE_BENCH:-0}" != 1 ] && command -v x86_64-w64-mingw32-g++-
     -DVENTRO_BENCH=ON -DVENTRO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
     -DVENTRO_HOST_SKINTOOL="${VENTRO_HOST_SKINTOOL:-}" >/dev/null &&
     cmake --build "$win" -j"${JOBS:-2}" >/dev/null || status=1
+  # Its exit trap stops the Xvfb and the Wine server this script starts.
+  source "$root/tools/run-session.sh"
+  trap 'rm -f "$rows"; cleanup' EXIT
   while IFS= read -r -d '' prog; do
     echo "== $(basename "$prog") (Wine)"
-    "$root/tools/wine-run" "$prog" || status=1
+    run_one "$root/tools/wine-run" "$prog" || status=1
   done < <(find "$win" -type f -name '*_bench.exe' -print0 2>/dev/null | sort -z)
+fi
+
+if [ -s "$rows" ]; then
+  echo
+  echo "== every figure beside its anchor from the same run"
+  { printf 'what\tfigure\tanchor\tanchor figure\tratio\tgoal\n'; cut -f2- "$rows"; } |
+    awk -F'\t' '{ for (i = 1; i <= NF; ++i) { cell[NR, i] = $i; if (length($i) > w[i]) w[i] = length($i) } n = NR }
+      END { for (r = 1; r <= n; ++r) { line = ""; for (i = 1; i <= 6; ++i) line = line sprintf("%-" w[i] "s  ", cell[r, i]); sub(/ +$/, "", line); print line } }'
 fi
 exit $status

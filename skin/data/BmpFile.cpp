@@ -2,6 +2,7 @@
 #include "skin/data/BmpFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "base/ByteReader.h"
 
@@ -34,11 +35,13 @@ int64_t StrideFor(int64_t width, int bits) { return ((width * bits + 31) / 32) *
 [[noreturn]] void Invalid(const char* what) { throw EInvalidGraphic(what); }
 
 // Every field is checked, in 64-bit arithmetic, before the caller allocates.
-BmpLayout ParseLayout(std::span<const uint8_t> bytes)
+// `header` holds at least the two headers; the whole file must fit in
+// `available` bytes.
+BmpLayout ParseLayout(std::span<const uint8_t> header, uint64_t available)
 {
-    if (bytes.size() < FileHeaderSize + InfoHeaderSize)
+    if (header.size() < FileHeaderSize + InfoHeaderSize)
         Invalid("Bitmap image is not valid");
-    ByteReader r(bytes);
+    ByteReader r(header);
     if (r.U8() != 'B' || r.U8() != 'M')
         Invalid("Bitmap image is not valid");
     BmpLayout l;
@@ -57,7 +60,7 @@ BmpLayout ParseLayout(std::span<const uint8_t> bytes)
     l.YPels = r.I32();
     l.ClrUsed = r.U32();
     l.ClrImportant = r.U32();
-    if (l.FileSize < FileHeaderSize + InfoHeaderSize || l.FileSize > bytes.size())
+    if (l.FileSize < FileHeaderSize + InfoHeaderSize || l.FileSize > available)
         Invalid("Bitmap image is not valid");
     if (planes != 1 || compression != 0)
         Invalid("Unsupported bitmap format");
@@ -90,17 +93,100 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v)
         out.push_back(uint8_t(v >> (8 * i)));
 }
 
+// Reads exactly n bytes or fails as a file cut short.
+void ReadExactly(ByteSource& source, uint8_t* out, size_t n)
+{
+    if (source.Read(out, n) != n)
+        Invalid("Bitmap image is not valid");
+}
+
+// A run of bytes the headers announce: taken in pieces, so that a length
+// claimed by a damaged header costs no more memory than the bytes really there.
+std::vector<uint8_t> ReadRun(ByteSource& source, size_t n)
+{
+    std::vector<uint8_t> bytes;
+    while (bytes.size() < n) {
+        const size_t at = bytes.size();
+        bytes.resize(at + std::min<size_t>(n - at, std::max<size_t>(at, 4096)));
+        ReadExactly(source, bytes.data() + at, bytes.size() - at);
+    }
+    return bytes;
+}
+
+// 24-bit rows come in the buffer's own layout: inflated or copied straight
+// into it in file order, then put top-down in place; row padding is zero.
+void ReadPixelRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
+{
+    const int32_t width = bmp.Width();
+    const int32_t height = bmp.Height();
+    const size_t stride = size_t(l.Stride);
+    uint8_t* bits = bmp.Pixels.View().Bits();
+    ReadExactly(source, bits, stride * size_t(height));
+    const size_t used = size_t(width) * 3;
+    if (bmp.BottomUp) {
+        std::vector<uint8_t> spare(stride);
+        for (int32_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+            uint8_t* a = bits + size_t(top) * stride;
+            uint8_t* b = bits + size_t(bottom) * stride;
+            std::memcpy(spare.data(), a, stride);
+            std::memcpy(a, b, stride);
+            std::memcpy(b, spare.data(), stride);
+        }
+    }
+    if (used < stride)
+        for (int32_t y = 0; y < height; ++y)
+            std::memset(bits + size_t(y) * stride + used, 0, stride - used);
+}
+
+// 1- and 8-bit rows are read one at a time and turned into indices and colours.
+void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
+{
+    const int32_t width = bmp.Width();
+    const int32_t height = bmp.Height();
+    bmp.Indices.resize(size_t(width) * size_t(height));
+    std::vector<uint8_t> row(size_t(l.Stride));
+    for (int32_t fileRow = 0; fileRow < height; ++fileRow) {
+        ReadExactly(source, row.data(), row.size());
+        const int32_t y = bmp.BottomUp ? height - 1 - fileRow : fileRow;
+        uint8_t* dst = bmp.Pixels.Row(y);
+        uint8_t* idx = bmp.Indices.data() + size_t(y) * size_t(width);
+        for (int32_t x = 0; x < width; ++x) {
+            uint8_t index = l.BitCount == 8 ? row[size_t(x)] : uint8_t((row[size_t(x) >> 3] >> (7 - (x & 7))) & 1);
+            idx[x] = index;
+            uint32_t quad = index < bmp.ColorTable.size() ? bmp.ColorTable[index] : 0;
+            dst[x * 3] = uint8_t(quad);
+            dst[x * 3 + 1] = uint8_t(quad >> 8);
+            dst[x * 3 + 2] = uint8_t(quad >> 16);
+        }
+    }
+}
+
 } // namespace
 
 BmpHeaderInfo PeekBmp(std::span<const uint8_t> bytes)
 {
-    BmpLayout l = ParseLayout(bytes);
+    BmpLayout l = ParseLayout(bytes, bytes.size());
     return BmpHeaderInfo { l.FileSize, l.Width, l.Height < 0 ? -l.Height : l.Height, l.BitCount };
 }
 
 Bitmap ReadBmp(std::span<const uint8_t> bytes)
 {
-    BmpLayout l = ParseLayout(bytes);
+    SpanSource source(bytes);
+    return ReadBmp(source);
+}
+
+Bitmap ReadBmp(ByteSource& source, int64_t* pixelBudget)
+{
+    uint8_t header[FileHeaderSize + InfoHeaderSize];
+    ReadExactly(source, header, sizeof header);
+    BmpLayout l = ParseLayout(header, sizeof header + source.MostLeft());
+    int32_t width = l.Width;
+    int32_t height = l.Height < 0 ? -l.Height : l.Height;
+    if (pixelBudget) {
+        *pixelBudget -= int64_t(width) * height;
+        if (*pixelBudget < 0)
+            throw EInvalidGraphic("Skin pictures are too large");
+    }
     Bitmap bmp;
     bmp.BitsPerPixel = l.BitCount;
     bmp.BottomUp = l.Height > 0;
@@ -110,39 +196,22 @@ Bitmap ReadBmp(std::span<const uint8_t> bytes)
     bmp.ColorsImportant = l.ClrImportant;
     bmp.SizeImage = l.SizeImage;
     bmp.Reserved = l.Reserved;
-    int32_t width = l.Width;
-    int32_t height = l.Height < 0 ? -l.Height : l.Height;
 
-    const uint8_t* table = bytes.data() + FileHeaderSize + InfoHeaderSize;
+    uint8_t table[256 * 4];
+    ReadExactly(source, table, size_t(l.TableEntries) * 4);
     bmp.ColorTable.resize(l.TableEntries);
     for (uint32_t i = 0; i < l.TableEntries; ++i)
         bmp.ColorTable[i] = uint32_t(table[i * 4]) | (uint32_t(table[i * 4 + 1]) << 8)
             | (uint32_t(table[i * 4 + 2]) << 16) | (uint32_t(table[i * 4 + 3]) << 24);
-    size_t tableEnd = FileHeaderSize + InfoHeaderSize + size_t(l.TableEntries) * 4;
-    bmp.Gap.assign(bytes.begin() + tableEnd, bytes.begin() + l.OffBits);
-    bmp.Tail.assign(bytes.begin() + l.RowsEnd, bytes.begin() + l.FileSize);
+    const size_t tableEnd = FileHeaderSize + InfoHeaderSize + size_t(l.TableEntries) * 4;
+    bmp.Gap = ReadRun(source, l.OffBits - tableEnd);
 
     bmp.Pixels.Resize(width, height);
-    if (l.BitCount < 24)
-        bmp.Indices.resize(size_t(width) * size_t(height));
-    for (int32_t y = 0; y < height; ++y) {
-        int32_t fileRow = bmp.BottomUp ? height - 1 - y : y;
-        const uint8_t* src = bytes.data() + l.OffBits + int64_t(fileRow) * l.Stride;
-        uint8_t* dst = bmp.Pixels.Row(y);
-        if (l.BitCount == 24) {
-            std::copy(src, src + size_t(width) * 3, dst);
-            continue;
-        }
-        uint8_t* idx = bmp.Indices.data() + size_t(y) * size_t(width);
-        for (int32_t x = 0; x < width; ++x) {
-            uint8_t index = l.BitCount == 8 ? src[x] : uint8_t((src[x >> 3] >> (7 - (x & 7))) & 1);
-            idx[x] = index;
-            uint32_t quad = index < bmp.ColorTable.size() ? bmp.ColorTable[index] : 0;
-            dst[x * 3] = uint8_t(quad);
-            dst[x * 3 + 1] = uint8_t(quad >> 8);
-            dst[x * 3 + 2] = uint8_t(quad >> 16);
-        }
-    }
+    if (l.BitCount == 24)
+        ReadPixelRows(source, l, bmp);
+    else
+        ReadIndexedRows(source, l, bmp);
+    bmp.Tail = ReadRun(source, size_t(l.FileSize - l.RowsEnd));
     return bmp;
 }
 

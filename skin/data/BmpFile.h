@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/PixelBuffer.h"
+#include "skin/data/ByteSource.h"
 #include "skin/data/SkinLimits.h"
 
 namespace ventro {
@@ -52,6 +53,11 @@ struct BmpHeaderInfo {
 BmpHeaderInfo PeekBmp(std::span<const uint8_t> bytes);
 // Decodes one complete BMP file; throws EInvalidGraphic for anything malformed.
 Bitmap ReadBmp(std::span<const uint8_t> bytes);
+// Decodes the BMP file the source gives next, reading exactly its bytes,
+// the pixel rows straight into the bitmap. With pixelBudget, its pixels are
+// charged to it before anything is allocated, and a budget that goes below
+// zero throws EInvalidGraphic.
+Bitmap ReadBmp(ByteSource& source, int64_t* pixelBudget = nullptr);
 // Encodes a bitmap; an empty bitmap has no file form and throws EInvalidGraphic.
 std::vector<uint8_t> WriteBmp(const Bitmap& bitmap);
 // A 24-bit bitmap of the given pixels with default header fields.

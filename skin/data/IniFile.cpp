@@ -189,7 +189,10 @@ void TMemIniFile::SetText(std::string_view source)
     Clear();
     m_text.assign(source.begin(), source.end());
     std::string_view text(m_text.data(), m_text.size());
-    m_entries.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
+    const size_t lines = size_t(std::count(text.begin(), text.end(), '\n')) + 1;
+    m_entries.reserve(lines);
+    // Room for every line's entry from the start: the index is not rebuilt as it fills.
+    m_entrySlots.assign(SlotCount(lines), 0);
     uint32_t current = NoSection;
     ForEachLine(text, [&](std::string_view line) { ReadLine(current, line); });
 }

@@ -184,7 +184,7 @@ void TlxSkinData::ApplyStoredSkin(const TlxCompressedStoredSkin& storedSkin)
             }
         }
     } guard { *this };
-    SkinStreamContent content = ReadSkinStream(InflateBytes(storedSkin.CompressedData()));
+    SkinStreamContent content = InflateSkinStream(storedSkin.CompressedData());
     if (content.Version > SkinStreamVersion)
         return;
     LoadSkinStreamContent(std::move(content));

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/ByteReader.h"
+#include "skin/data/ByteSource.h"
 #include "skin/data/IniFile.h"
 #include "skin/data/SkinValues.h"
 #include "skin/data/Stream.h"
@@ -13,22 +14,56 @@ namespace ventro {
 
 namespace {
 
+// The fixed fields of a skin stream, read from a source.
+class FieldReader {
+public:
+    explicit FieldReader(ByteSource& source) : m_source(source) { }
+
+    uint8_t U8()
+    {
+        uint8_t b;
+        Exactly(&b, 1);
+        return b;
+    }
+    int32_t I32()
+    {
+        uint8_t b[4];
+        Exactly(b, 4);
+        return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24));
+    }
+
+private:
+    void Exactly(uint8_t* out, size_t n)
+    {
+        if (m_source.Read(out, n) != n)
+            throw FormatError("unexpected end of data");
+    }
+    ByteSource& m_source;
+};
+
 // A BMP is delimited only by its own file-size field. The pixel budget of
 // the whole stream is charged before a bitmap is decoded.
-Bitmap ReadBmpAt(std::span<const uint8_t> all, ByteReader& r, int64_t& budget)
+Bitmap ReadSlot(ByteSource& source, int64_t& budget)
 {
-    BmpHeaderInfo info = PeekBmp(all.subspan(r.Position()));
-    budget -= int64_t(info.Width) * info.Height;
-    if (budget < 0)
-        throw EInvalidGraphic("Skin pictures are too large");
-    return ReadBmp(r.Take(info.FileLength));
+    if (FieldReader(source).U8() != 0)
+        return Bitmap {};
+    return ReadBmp(source, &budget);
 }
 
-Bitmap ReadSlot(std::span<const uint8_t> all, ByteReader& r, int64_t& budget)
+// Everything up to the source's end, read straight into the text.
+std::string ReadRest(ByteSource& source)
 {
-    if (r.U8() != 0)
-        return Bitmap {};
-    return ReadBmpAt(all, r, budget);
+    std::string text;
+    size_t chunk = size_t(std::clamp<uint64_t>(source.MostLeft(), 1, 64 << 10));
+    for (;;) {
+        const size_t at = text.size();
+        text.resize(at + chunk);
+        const size_t got = source.Read(reinterpret_cast<uint8_t*>(text.data()) + at, chunk);
+        text.resize(at + got);
+        if (got < chunk || source.MostLeft() == 0)
+            return text;
+        chunk = std::max(chunk, text.size());
+    }
 }
 
 void PutI32(std::vector<uint8_t>& out, int32_t value)
@@ -52,27 +87,42 @@ void PutSlot(std::vector<uint8_t>& out, const Bitmap& bmp)
 
 } // namespace
 
-SkinStreamContent ReadSkinStream(std::span<const uint8_t> bytes)
+SkinStreamContent ReadSkinStream(ByteSource& source)
 {
-    ByteReader r(bytes);
+    FieldReader r(source);
     int64_t budget = MaxSkinPixels;
     SkinStreamContent c;
     c.Version = r.I32();
     if (c.Version > SkinStreamVersion)
         return c;
-    c.Picture = ReadSlot(bytes, r, budget);
-    c.InActivePicture = ReadSlot(bytes, r, budget);
-    c.MaskPicture = ReadSlot(bytes, r, budget);
+    c.Picture = ReadSlot(source, budget);
+    c.InActivePicture = ReadSlot(source, budget);
+    c.MaskPicture = ReadSlot(source, budget);
     if (c.Version == 2) {
-        ReadSlot(bytes, r, budget);
-        ReadSlot(bytes, r, budget);
+        ReadSlot(source, budget);
+        ReadSlot(source, budget);
     }
     int32_t count = r.I32();
     // No reservation by the count: each picture must really be there.
     for (int32_t k = 0; k < count; ++k)
-        c.ActivePictures.push_back(ReadBmpAt(bytes, r, budget));
-    auto rest = r.Take(r.Remaining());
-    c.DefinitionText.assign(rest.begin(), rest.end());
+        c.ActivePictures.push_back(ReadBmp(source, &budget));
+    c.DefinitionText = ReadRest(source);
+    return c;
+}
+
+SkinStreamContent ReadSkinStream(std::span<const uint8_t> bytes)
+{
+    SpanSource source(bytes);
+    return ReadSkinStream(source);
+}
+
+SkinStreamContent InflateSkinStream(std::span<const uint8_t> compressed, int64_t maxOutput)
+{
+    TZlibReader reader(compressed, maxOutput);
+    SkinStreamContent c = ReadSkinStream(reader);
+    // An unreadable version is still checked to the stream's end, as
+    // inflating the whole stream first would.
+    reader.Drain();
     return c;
 }
 

@@ -11,6 +11,7 @@
 
 #include "skin/data/BmpFile.h"
 #include "skin/data/SkinLimits.h"
+#include "skin/data/ZlibStream.h"
 
 namespace ventro {
 
@@ -28,6 +29,12 @@ struct SkinStreamContent {
 // Reads a skin stream. A version above 3 is not readable: the result then has
 // only its Version set. Damaged content throws (FormatError, EInvalidGraphic).
 SkinStreamContent ReadSkinStream(std::span<const uint8_t> bytes);
+SkinStreamContent ReadSkinStream(ByteSource& source);
+// Reads the skin stream inside zlib data as it inflates: the pictures' rows
+// and the definition text go from inflate straight into the result. Throws
+// what InflateBytes and ReadSkinStream would; where the data has faults of
+// both kinds, the one met first.
+SkinStreamContent InflateSkinStream(std::span<const uint8_t> compressed, int64_t maxOutput = MaxInflatedSize);
 std::vector<uint8_t> WriteSkinStream(const SkinStreamContent& content);
 
 // The zlib data of a packed skin; empty for a version above 3 or a size that

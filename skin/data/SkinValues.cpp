@@ -25,9 +25,10 @@ constexpr std::array<const char*, 7> MorphWords { "mkdefault", "mkgradient", "mk
 constexpr std::array<const char*, 6> EffectWords { "iebrightness", "iedarkness", "iegrayscale", "ienoise", "iesplitblur", "ieinvert" };
 constexpr std::array<const char*, 7> CommandWords { "cmclose", "cmmaximize", "cmminimize", "cmsysmenu", "cmdefault", "cmrollup", "cmminimizetotray" };
 
-// Splits the digit fields of a rectangle or point value.
+// Splits the digit fields of a rectangle or point value into texts and reads
+// them, throwing what a malformed value deserves.
 template <size_t N>
-std::array<int32_t, N> ParseDigitFields(std::string_view text)
+std::array<int32_t, N> ParseDigitFieldTexts(std::string_view text)
 {
     std::vector<std::string> fields(1);
     for (char c : text) {
@@ -46,6 +47,44 @@ std::array<int32_t, N> ParseDigitFields(std::string_view text)
         out[i] = *v;
     }
     return out;
+}
+
+// Reads the digit fields of a rectangle or point value: each field is the
+// digits between commas (other characters do not count). The usual value,
+// every field in range, is read without making a text; any other goes the
+// way that names its fault.
+template <size_t N>
+std::array<int32_t, N> ParseDigitFields(std::string_view text)
+{
+    std::array<int32_t, N> out {};
+    size_t field = 0;
+    uint64_t value = 0;
+    bool digits = false;
+    bool sound = true;
+    auto endField = [&] {
+        if (field < N) {
+            if (!digits || value > uint64_t(std::numeric_limits<int32_t>::max()))
+                sound = false;
+            else
+                out[field] = int32_t(value);
+        }
+        ++field;
+        value = 0;
+        digits = false;
+    };
+    for (char c : text) {
+        if (c == ',') {
+            endField();
+        } else if (c >= '0' && c <= '9' && field < N) {
+            digits = true;
+            if (value <= 0xFFFFFFFFull)
+                value = value * 10 + uint64_t(c - '0');
+        }
+    }
+    endField();
+    if (sound && field >= N)
+        return out;
+    return ParseDigitFieldTexts<N>(text);
 }
 
 } // namespace
@@ -229,15 +268,25 @@ std::string_view ValueOrDefault(const TMemIniFile& ini, std::string_view section
 }
 }
 
+namespace {
+// The value of key as an integer; the default (read only when needed) when
+// the key is missing or its value is not an integer.
+int32_t IntegerOrDefault(const TMemIniFile& ini, std::string_view section, const char* key, const char* def)
+{
+    if (std::optional<std::string_view> v = ini.Find(section, key))
+        if (std::optional<int32_t> n = TryStrToInt(*v))
+            return *n;
+    return StrToIntDef(def ? def : "0", 0);
+}
+}
+
 void ReadFieldValue(const TMemIniFile& ini, std::string_view section, const char* key, const char* def, int32_t& out)
 {
-    int32_t d = StrToIntDef(def ? def : "0", 0);
-    out = ReadIntegerValue(ini, section, key, d);
+    out = IntegerOrDefault(ini, section, key, def);
 }
 void ReadFieldValue(const TMemIniFile& ini, std::string_view section, const char* key, const char* def, Color& out)
 {
-    int32_t d = StrToIntDef(def ? def : "0", 0);
-    out = Color(uint32_t(ReadIntegerValue(ini, section, key, d)));
+    out = Color(uint32_t(IntegerOrDefault(ini, section, key, def)));
 }
 void ReadFieldValue(const TMemIniFile& ini, std::string_view section, const char* key, const char*, bool& out)
 {

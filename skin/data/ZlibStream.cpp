@@ -260,21 +260,6 @@ namespace {
 
 [[noreturn]] void CompressionError() { throw EDecompressionError("compression error"); }
 
-// An inflate state for raw deflate data that is always ended.
-class RawInflater {
-public:
-    RawInflater()
-    {
-        if (inflateInit2(&Z, -MAX_WBITS) != Z_OK)
-            CompressionError();
-    }
-    ~RawInflater() { inflateEnd(&Z); }
-    RawInflater(const RawInflater&) = delete;
-    RawInflater& operator=(const RawInflater&) = delete;
-
-    z_stream Z {};
-};
-
 // The two header bytes: deflate, a window of at most 32 KiB, the header check,
 // and no preset dictionary (which this reader cannot supply). Inflating the
 // data raw with the largest window then behaves as inflating the whole stream.
@@ -290,51 +275,94 @@ void CheckZlibHeader(std::span<const uint8_t> in)
 
 } // namespace
 
-std::vector<uint8_t> DecompressBuffer(std::span<const uint8_t> compressed, size_t sizeHint, int64_t maxOutput)
+TZlibReader::TZlibReader(std::span<const uint8_t> compressed, int64_t maxOutput)
+    : m_in(compressed.data())
+    , m_inLeft(compressed.size())
+    , m_max(uint64_t(std::max<int64_t>(maxOutput, 0)))
 {
     CheckZlibHeader(compressed);
-    // One byte beyond the cap tells an over-long stream from one that fits.
+    m_in += 2;
+    m_inLeft -= 2;
+    auto z = std::make_unique<ZlibState>();
+    if (inflateInit2(&z->Z, -MAX_WBITS) != Z_OK)
+        CompressionError();
+    m_z = std::move(z);
+}
+
+TZlibReader::~TZlibReader()
+{
+    if (m_z)
+        inflateEnd(&m_z->Z);
+}
+
+size_t TZlibReader::Read(uint8_t* out, size_t count)
+{
+    z_stream& z = m_z->Z;
+    size_t done = 0;
+    while (done < count && !m_ended) {
+        if (z.avail_in == 0 && m_inLeft > 0) {
+            z.next_in = const_cast<Bytef*>(m_in);
+            z.avail_in = uInt(std::min<size_t>(m_inLeft, 1u << 30));
+            m_in += z.avail_in;
+            m_inLeft -= z.avail_in;
+        }
+        // One byte beyond the cap tells an over-long stream from one that fits.
+        const uInt room = uInt(std::min<uint64_t>({ count - done, m_max + 1 - m_produced, 1u << 30 }));
+        const uInt inBefore = z.avail_in;
+        z.next_out = out + done;
+        z.avail_out = room;
+        const int code = inflate(&z, Z_NO_FLUSH);
+        const size_t got = room - z.avail_out;
+        m_adler = Adler32(m_adler, { out + done, got });
+        done += got;
+        m_produced += got;
+        if (m_produced > m_max)
+            CompressionError();
+        if (code == Z_STREAM_END) {
+            CheckTrailer();
+            m_ended = true;
+        } else if ((code != Z_OK && code != Z_BUF_ERROR) || (got == 0 && z.avail_in == inBefore)) {
+            CompressionError();
+        }
+    }
+    return done;
+}
+
+void TZlibReader::CheckTrailer()
+{
+    // The checksum follows the deflate data, most significant byte first.
+    const z_stream& z = m_z->Z;
+    const uint8_t* in = z.next_in;
+    if (size_t(z.avail_in) + m_inLeft < 4)
+        CompressionError();
+    uint8_t b[4];
+    for (int i = 0; i < 4; ++i)
+        b[i] = i < int(z.avail_in) ? in[i] : m_in[i - int(z.avail_in)];
+    const uint32_t stored = (uint32_t(b[0]) << 24) | (uint32_t(b[1]) << 16) | (uint32_t(b[2]) << 8) | b[3];
+    if (m_adler != stored)
+        CompressionError();
+}
+
+void TZlibReader::Drain()
+{
+    uint8_t scratch[4096];
+    while (!m_ended)
+        Read(scratch, sizeof scratch);
+}
+
+std::vector<uint8_t> DecompressBuffer(std::span<const uint8_t> compressed, size_t sizeHint, int64_t maxOutput)
+{
+    TZlibReader reader(compressed, maxOutput);
     const size_t limit = size_t(std::max<int64_t>(maxOutput, 0)) + 1;
     std::vector<uint8_t> out(std::clamp<size_t>(sizeHint, 1, limit));
-    RawInflater inflater;
-    z_stream& z = inflater.Z;
-    const uint8_t* in = compressed.data() + 2;
-    size_t inLeft = compressed.size() - 2;
     size_t produced = 0;
     for (;;) {
-        if (produced == out.size()) {
-            if (out.size() >= limit)
-                CompressionError();
-            out.resize(std::min(limit, out.size() * 2));
-        }
-        if (z.avail_in == 0 && inLeft > 0) {
-            z.next_in = const_cast<Bytef*>(in);
-            z.avail_in = uInt(std::min<size_t>(inLeft, 1u << 30));
-            in += z.avail_in;
-            inLeft -= z.avail_in;
-        }
-        uInt room = uInt(std::min<size_t>(out.size() - produced, 1u << 30));
-        uInt inBefore = z.avail_in;
-        z.next_out = out.data() + produced;
-        z.avail_out = room;
-        int code = inflate(&z, Z_NO_FLUSH);
-        produced += room - z.avail_out;
-        if (code == Z_STREAM_END)
+        produced += reader.Read(out.data() + produced, out.size() - produced);
+        if (reader.Ended())
             break;
-        if ((code != Z_OK && code != Z_BUF_ERROR) || (z.avail_out == room && z.avail_in == inBefore))
-            CompressionError();
+        out.resize(std::min(limit, out.size() * 2));
     }
-    if (produced >= limit)
-        CompressionError();
-    // The checksum follows the deflate data, most significant byte first.
-    in -= z.avail_in;
-    inLeft += z.avail_in;
-    if (inLeft < 4)
-        CompressionError();
-    uint32_t stored = (uint32_t(in[0]) << 24) | (uint32_t(in[1]) << 16) | (uint32_t(in[2]) << 8) | in[3];
     out.resize(produced);
-    if (Adler32(1, out) != stored)
-        CompressionError();
     return out;
 }
 

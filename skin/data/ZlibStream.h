@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "skin/data/ByteSource.h"
 #include "skin/data/SkinLimits.h"
 #include "skin/data/Stream.h"
 
@@ -82,11 +83,41 @@ void CompressStream(TStream& source, TStream& destination);
 // maxOutput inflated bytes raise EDecompressionError.
 void DecompressStream(TStream& destination, TStream& source, int64_t maxOutput = MaxInflatedSize);
 
-// Inflates a whole zlib stream held in memory, with the same outcome as
-// DecompressStream over it: the inflated bytes, or EDecompressionError for a
-// bad header, a preset dictionary, damaged or missing data, a wrong checksum
-// or more than maxOutput bytes. Inflates straight into the result (sized first
-// by sizeHint) and checks the checksum itself, sixteen bytes at a time.
+// A zlib stream held in memory, inflated as it is read: each Read inflates
+// straight into the caller's buffer. The outcome is DecompressStream's over
+// the same bytes: EDecompressionError ("compression error") for a bad
+// header, a preset dictionary, damaged or missing data, a wrong checksum
+// (checked, sixteen bytes at a time, when the end is reached) or more than
+// maxOutput bytes in all.
+class TZlibReader final : public ByteSource {
+public:
+    explicit TZlibReader(std::span<const uint8_t> compressed, int64_t maxOutput = MaxInflatedSize);
+    ~TZlibReader() override;
+    TZlibReader(const TZlibReader&) = delete;
+    TZlibReader& operator=(const TZlibReader&) = delete;
+
+    size_t Read(uint8_t* out, size_t count) override;
+    // The bytes the cap still allows.
+    uint64_t MostLeft() const override { return m_max - m_produced; }
+    // The end marker was reached and the checksum held.
+    bool Ended() const { return m_ended; }
+    // Reads (and checks) whatever is left, dropping it.
+    void Drain();
+
+private:
+    void CheckTrailer();
+
+    std::unique_ptr<ZlibState> m_z;
+    const uint8_t* m_in;
+    size_t m_inLeft;
+    uint64_t m_max;
+    uint64_t m_produced = 0;
+    uint32_t m_adler = 1;
+    bool m_ended = false;
+};
+
+// Inflates a whole zlib stream held in memory into one buffer (sized first
+// by sizeHint, grown as needed), with the outcome of TZlibReader.
 std::vector<uint8_t> DecompressBuffer(std::span<const uint8_t> compressed, size_t sizeHint, int64_t maxOutput = MaxInflatedSize);
 
 } // namespace ventro

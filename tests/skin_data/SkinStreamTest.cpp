@@ -1,11 +1,13 @@
 // The stored skin layers: packed skins, skin streams with their version and
 // slot rules, and compiling a definition folder.
 #include <filesystem>
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "skin/data/SkinStream.h"
 #include "skin/data/IniFile.h"
 #include "skin/data/Stream.h"
+#include "skin/data/ZlibStream.h"
 #include "tests/skin_data/TestHelpers.h"
 
 namespace ventro {
@@ -105,6 +107,68 @@ TEST(SkinStream, DamagedStreamsThrow)
     PutI32(manyPictures, 1000000000);
     EXPECT_ANY_THROW(ReadSkinStream(manyPictures));
     EXPECT_ANY_THROW(ReadSkinStream(std::vector<uint8_t> { 3, 0 }));
+}
+
+// Reading while inflating must end as inflating first and reading then
+// does: the same content, or a failure of both (of either kind, whichever
+// fault the reading meets first).
+void ExpectSameAsTwoSteps(std::span<const uint8_t> compressed, int64_t cap = MaxInflatedSize)
+{
+    std::optional<std::vector<uint8_t>> twoSteps;
+    try {
+        SkinStreamContent c = ReadSkinStream(DecompressBuffer(compressed, 16, cap));
+        twoSteps = c.Version > SkinStreamVersion ? std::vector<uint8_t> { uint8_t(c.Version) } : WriteSkinStream(c);
+    } catch (const std::exception&) {
+    }
+    try {
+        SkinStreamContent c = InflateSkinStream(compressed, cap);
+        ASSERT_TRUE(twoSteps) << "size " << compressed.size();
+        EXPECT_EQ(c.Version > SkinStreamVersion ? std::vector<uint8_t> { uint8_t(c.Version) } : WriteSkinStream(c), *twoSteps);
+    } catch (const std::exception& e) {
+        EXPECT_FALSE(twoSteps) << "size " << compressed.size() << ": " << e.what();
+    }
+}
+
+TEST(SkinStream, ReadingWhileInflatingEndsAsInflatingFirst)
+{
+    SkinStreamContent c;
+    c.Picture = SolidBitmap(7, 5, Rgb(1, 2, 3));  // rows with padding, bottom-up
+    Bitmap topDown = SolidBitmap(3, 4, Rgb(4, 5, 6));
+    topDown.BottomUp = false;
+    topDown.Pixels.SetPixel(0, 0, Rgb(200, 0, 0));
+    topDown.Tail = { 9, 8, 7 };
+    c.InActivePicture = topDown;
+    c.MaskPicture = IndexedBitmap(9, 3, 1, { 0, 0xFFFFFF });
+    c.ActivePictures.push_back(IndexedBitmap(5, 3, 8, { 5, 6, 7 }));
+    c.DefinitionText = MinimalDefinition();
+    const auto stream = WriteSkinStream(c);
+    const auto compressed = CompressBytes(stream);
+    SkinStreamContent read = InflateSkinStream(compressed);
+    EXPECT_EQ(WriteSkinStream(read), stream);
+    EXPECT_EQ(read.InActivePicture.Pixels.PixelAt(0, 0), Rgb(200, 0, 0));
+    EXPECT_EQ(read.Picture.Pixels, c.Picture.Pixels);
+
+    // Every cut and every flipped byte of the compressed data; every cut of
+    // the skin stream inside a sound zlib stream; the output cap.
+    for (size_t cut = 0; cut <= compressed.size(); ++cut)
+        ExpectSameAsTwoSteps({ compressed.data(), cut });
+    for (size_t i = 0; i < compressed.size(); ++i) {
+        auto damaged = compressed;
+        damaged[i] ^= 0x5A;
+        ExpectSameAsTwoSteps(damaged);
+    }
+    for (size_t cut = 0; cut < stream.size(); cut += 7)
+        ExpectSameAsTwoSteps(CompressBytes({ stream.data(), cut }));
+    for (int64_t cap : { int64_t(0), int64_t(100), int64_t(stream.size()) - 1, int64_t(stream.size()) })
+        ExpectSameAsTwoSteps(compressed, cap);
+    // An unreadable version is still checked to the end of its data.
+    std::vector<uint8_t> v4;
+    PutI32(v4, 4);
+    PutText(v4, "later");
+    auto v4Compressed = CompressBytes(v4);
+    EXPECT_EQ(InflateSkinStream(v4Compressed).Version, 4);
+    v4Compressed[v4Compressed.size() - 1] ^= 1;
+    EXPECT_THROW(InflateSkinStream(v4Compressed), EDecompressionError);
 }
 
 TEST(SkinStream, PackedSkinsCheckVersionAndSize)

@@ -42,6 +42,22 @@ TEST(SkinValues, ShortEmptyOrOverflowingRectanglesAreConversionErrors)
     EXPECT_THROW(ParseRectValue("1,2,3,99999999999"), EConvertError);
     EXPECT_THROW(ParsePointValue("5"), EConvertError);
     EXPECT_THROW(ParsePointValue("a,b"), EConvertError);
+    // The largest field there is, one past it, and junk in a field not read.
+    EXPECT_EQ(ParseRectValue("0,0,0,2147483647").Bottom, 2147483647);
+    EXPECT_THROW(ParseRectValue("0,0,0,2147483648"), EConvertError);
+    EXPECT_EQ(ParseRectValue("1,2,3,4,99999999999,,x"), MakeRect(1, 2, 3, 4));
+    // The errors name what is wrong: the value, or the field that is no number.
+    auto message = [](std::string_view value) {
+        try {
+            ParseRectValue(value);
+        } catch (const EConvertError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(message("1,2,3"), "'1,2,3' is not a valid value");
+    EXPECT_EQ(message("1,2,,4"), "'' is not a valid integer value");
+    EXPECT_EQ(message("1,2,3,99999999999"), "'99999999999' is not a valid integer value");
 }
 
 TEST(SkinValues, WordsAreLowerCaseAndUnlistedWordsFallBackPerKind)

@@ -189,7 +189,7 @@ std::unique_ptr<TlxSkinContent> LoadFrameSkin(const std::string& source, bool ra
     std::vector<uint8_t> compressed = raw && source != "-" ? std::move(bytes) : ReadPackedSkin(bytes);
     if (compressed.empty())
         throw std::runtime_error("not a packed skin, or an unsupported version");
-    SkinStreamContent content = ReadSkinStream(InflateBytes(compressed));
+    SkinStreamContent content = InflateSkinStream(compressed);
     if (content.Version > SkinStreamVersion)
         throw std::runtime_error("unsupported skin stream version " + std::to_string(content.Version));
     auto skin = std::make_unique<TlxSkinContent>();

@@ -104,7 +104,7 @@ SkinStreamContent ReadSkinFile(const std::string& path, bool raw)
         if (compressed.empty())
             throw ToolError("not a packed skin, or an unsupported version");
     }
-    SkinStreamContent content = ReadSkinStream(InflateBytes(compressed));
+    SkinStreamContent content = InflateSkinStream(compressed);
     if (content.Version > SkinStreamVersion)
         throw ToolError("unsupported skin stream version " + std::to_string(content.Version));
     return content;
