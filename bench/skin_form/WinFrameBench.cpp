@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/skin_form/FrameBenchScenes.h"
-#include "bench/skin_form/WinBenchTiming.h"
+#include "bench/WinBenchTiming.h"
 #include "platform/Colors.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/WinFrameDrawing.h"

@@ -3,10 +3,9 @@
 // window shape with rounded corners, a text-like mask and a checkerboard.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
+#include "bench/WinBenchTiming.h"
 #include "bench/skin_gfx/BenchMasks.h"
 #include "skin/gfx/MaskRegion.h"
 #include "skin/gfx/lxUtils.h"
@@ -15,25 +14,13 @@ namespace {
 
 using namespace ventro;
 
-double Seconds(LARGE_INTEGER a, LARGE_INTEGER b, LARGE_INTEGER f) { return double(b.QuadPart - a.QuadPart) / f.QuadPart; }
-
 // The median time in milliseconds of building the region `rounds` times.
 double Median(const PixelBuffer& mask, bool merge, int rounds)
 {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        LARGE_INTEGER a, b;
-        QueryPerformanceCounter(&a);
-        RegionHandle r = RegionFromData(MaskToRegionData(mask.View(), 0, 0, merge));
-        QueryPerformanceCounter(&b);
-        if (!r)
+    return bench::MedianMs(rounds, [&] {
+        if (!RegionFromData(MaskToRegionData(mask.View(), 0, 0, merge)))
             std::printf("region failed\n");
-        times.push_back(Seconds(a, b, f) * 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    });
 }
 
 void Report(const char* name, const PixelBuffer& mask, int rounds)
