@@ -52,8 +52,9 @@ TForm1::TForm1(TComponent* owner)
     SetPosition(TPosition::poScreenCenter);
     SetColor(ClBtnFace);
     SetFont({ L"MS Sans Serif", -11, DEFAULT_CHARSET, false, ClWindowText });
-    SetBounds(307, 130, 300, 300);
-    SetClientSize(251, 317);
+    // Left 307, top 130 and a client area of 251 x 317 (the width and
+    // height the window is first given, 300 x 300, give way to it).
+    SetClientBounds(307, 130, 251, 317);
     m_icon = IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON, 16, 16, 0)));
     SetIcon(m_icon.Get());
 

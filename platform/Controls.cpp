@@ -330,7 +330,11 @@ void TComboBox::SetFieldHeight(int height)
 {
     // The closed control is its selection field plus a border the platform
     // chooses, and what it reports as the field's height need not be what it
-    // was given: step the given value until the control has the height.
+    // was given. A field that was set is framed by 3 pixels above and below
+    // on the platforms we know, so the first step aims there (each step lays
+    // the control out again, moving its dropped list, a window of its own);
+    // the steps after it correct any other border.
+    constexpr int SetFieldFrame = 6;
     LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0);
     if (field == CB_ERR)
         return;
@@ -339,9 +343,12 @@ void TComboBox::SetFieldHeight(int height)
         RECT r;
         GetWindowRect(Handle(), &r);
         int now = r.bottom - r.top;
-        if (now == height || given + (height - now) < 1)
+        if (now == height)
             return;
-        given += height - now;
+        int next = round == 0 && height > SetFieldFrame ? height - SetFieldFrame : given + (height - now);
+        if (next < 1)
+            return;
+        given = next;
         SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(given));
     }
 }

@@ -195,7 +195,15 @@ TWindowState TForm::WindowState() const
     return TWindowState::wsNormal;
 }
 
-void TForm::SetClientSize(int width, int height)
+void TForm::SetClientSize(int width, int height) { ResizeClient(width, height, nullptr); }
+
+void TForm::SetClientBounds(int left, int top, int clientWidth, int clientHeight)
+{
+    const POINT at { left, top };
+    ResizeClient(clientWidth, clientHeight, &at);
+}
+
+void TForm::ResizeClient(int width, int height, const POINT* at)
 {
     HWND wnd = Handle();
     if (!wnd)
@@ -206,12 +214,13 @@ void TForm::SetClientSize(int width, int height)
         RECT window;
         GetWindowRect(wnd, &window);
         RECT client = ClientRectNow();
-        if (client.right == width && client.bottom == height && !m_frameStale)
+        const bool placed = !at || (window.left == at->x && window.top == at->y);
+        if (client.right == width && client.bottom == height && !m_frameStale && placed)
             return;
         int frameX = (window.right - window.left) - client.right;
         int frameY = (window.bottom - window.top) - client.bottom;
-        SetWindowPos(wnd, nullptr, 0, 0, width + frameX, height + frameY,
-            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | TakeStaleFrame());
+        SetWindowPos(wnd, nullptr, at ? at->x : 0, at ? at->y : 0, width + frameX, height + frameY,
+            SWP_NOZORDER | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE) | TakeStaleFrame());
     }
 }
 

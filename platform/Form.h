@@ -59,6 +59,9 @@ public:
     // Sizes the window so that its client area is width x height with the
     // frame it has now (window rectangle minus client rectangle).
     void SetClientSize(int width, int height);
+    // The same with the window's top left corner moved to left, top, in one
+    // move of the window (SetBounds followed by SetClientSize takes two).
+    void SetClientBounds(int left, int top, int clientWidth, int clientHeight);
     int ClientWidth() const;
     int ClientHeight() const;
     TWindowState WindowState() const;
@@ -115,6 +118,7 @@ private:
     // The client rectangle under the frame the window has, or will have once
     // a waiting frame change is measured.
     RECT ClientRectNow() const;
+    void ResizeClient(int width, int height, const POINT* at);
     void CenterOnDesktop();
     DWORD Style() const;
     DWORD ExStyle() const;

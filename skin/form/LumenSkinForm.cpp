@@ -106,6 +106,8 @@ void TlxLumenSkinForm::Loaded()
     } else {
         ApplyFormBorderIcons();
         RebuildFrame();
+        // Given while the window is hidden, the region costs no redraw.
+        UpdateWindowRegion();
         if (HandleReady())
             RepaintFrame();
     }

@@ -80,6 +80,11 @@ bool ApplyWindowRegion(HWND wnd, const std::vector<Rect>& rects)
     RegionHandle region = RegionFromData(RegionDataFromRects(rects, RegionBounds(rects)));
     if (!region)
         return false;
+    // Setting a region measures and redraws the whole window again; a
+    // window that already has this one keeps it.
+    RegionHandle current(CreateRectRgn(0, 0, 0, 0));
+    if (current && GetWindowRgn(wnd, current.Get()) != ERROR && EqualRgn(current.Get(), region.Get()))
+        return true;
     if (!SetWindowRgn(wnd, region.Get(), TRUE))
         return false; // the handle still deletes the region
     region.Release(); // the window owns it now

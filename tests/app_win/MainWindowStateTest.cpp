@@ -308,6 +308,37 @@ TEST_F(MainWindowState, TheDropDownListIs21PixelsHighWithItemsOf13)
     EXPECT_EQ(SendMessageW(form->ComboBox1->Handle(), CB_GETITEMHEIGHT, 0, 0), 13);
 }
 
+TEST_F(MainWindowState, TheDroppedListShowsEightItemsAndShrinksToFewer)
+{
+    Create();
+    HWND combo = form->ComboBox1->Handle();
+    COMBOBOXINFO info { sizeof(info) };
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    auto droppedHeight = [&](int items) {
+        std::vector<std::wstring> names;
+        for (int i = 0; i < items; ++i)
+            names.push_back(L"宽带连接" + std::to_wstring(i));
+        form->ComboBox1->SetItems(names);
+        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        RECT r;
+        GetWindowRect(info.hwndList, &r);
+        const bool shown = IsWindowVisible(info.hwndList);
+        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        EXPECT_TRUE(shown);
+        return int(r.bottom - r.top);
+    };
+    // Whole items only, as many as the room below the field holds (the
+    // platform takes seven or eight of the eight it was given room for).
+    for (int items : { 12, 8 }) {
+        const int height = droppedHeight(items);
+        EXPECT_EQ((height - 2) % 13, 0) << items << " items: " << height;
+        EXPECT_GE(height, 7 * 13 + 2) << items << " items";
+        EXPECT_LE(height, 8 * 13 + 2) << items << " items";
+    }
+    EXPECT_EQ(droppedHeight(3), 3 * 13 + 2);
+    EXPECT_EQ(droppedHeight(1), 1 * 13 + 2);
+}
+
 TEST_F(MainWindowState, TheHotKeyAtomIsReleasedExactlyOnce)
 {
     // Another reference of our own: a second delete by the window would take it.

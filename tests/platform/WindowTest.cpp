@@ -271,6 +271,33 @@ TEST_F(WindowTest, ClientSizeHoldsUnderAFrameOfATakeoversOwn)
     EXPECT_EQ(Form->ClientHeight(), 100);
 }
 
+TEST_F(WindowTest, ClientBoundsPlaceAndSizeAHiddenFormInOneMove)
+{
+    Form->SetBorderStyle(TBorderStyle::bsSingle);
+    int moves = 0;
+    TSubclass count = Form->TakeOver([&](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_WINDOWPOSCHANGED)
+            ++moves;
+        return CallPreviousProc(wnd, message, wParam, lParam);
+    });
+    Form->SetClientBounds(307, 130, 251, 317);
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(Form->ClientWidth(), 251);
+    EXPECT_EQ(Form->ClientHeight(), 317);
+    Rect bounds = Form->BoundsRect();
+    EXPECT_EQ(bounds.Left, 307);
+    EXPECT_EQ(bounds.Top, 130);
+    // Already there: nothing moves.
+    Form->SetClientBounds(307, 130, 251, 317);
+    EXPECT_EQ(moves, 1);
+    // Only the corner changes: the size stays.
+    Form->SetClientBounds(10, 20, 251, 317);
+    EXPECT_EQ(moves, 2);
+    EXPECT_EQ(Form->BoundsRect().Left, 10);
+    EXPECT_EQ(Form->BoundsRect().Top, 20);
+    EXPECT_EQ(Form->ClientWidth(), 251);
+}
+
 TEST_F(WindowTest, AHiddenFormsNewFrameIsMeasuredWhenItShows)
 {
     Form->SetClientSize(200, 100);
