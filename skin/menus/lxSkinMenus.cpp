@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/Colors.h"
+#include "platform/Handles.h"
 #include "platform/Release.h"
 #include "skin/gfx/DibSection.h"
 #include "skin/gfx/PixelOps.h"
@@ -135,8 +136,19 @@ void TlxSkinPopupWindow::RepaintItem(int index)
     const TlxSkinMenuItem view = Item(index);
     PixelBuffer scratch;
     view.Draw(m_buffer.View(), scratch);
-    RECT r = ToRECT(view.Rectangle());
-    InvalidateRect(Handle(), &r, FALSE);
+    const RECT r = ToRECT(view.Rectangle());
+    if (!IsWindowVisible(Handle())) {
+        InvalidateRect(Handle(), &r, FALSE);
+        return;
+    }
+    // Copied to the screen at once: a highlight that follows the pointer
+    // costs the platform less this way than a paint message would, and
+    // shows before the next message is taken.
+    ClientDC dc(Handle());
+    if (dc.Get())
+        Paint(dc.Get(), r);
+    else
+        InvalidateRect(Handle(), &r, FALSE);
 }
 
 void TlxSkinPopupWindow::StartFade(uint8_t target)

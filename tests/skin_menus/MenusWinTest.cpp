@@ -245,7 +245,9 @@ PixelBuffer ScreenPixels(HWND wnd)
 }
 
 // The level's picture as composed from scratch, against what its window shows.
-void ExpectShowsLevel(PopupLevel& level)
+// What the level's window shows on screen is the level's picture; unless
+// told not to, pending paints are done first.
+void ExpectShowsLevel(PopupLevel& level, bool paintFirst = true)
 {
     HWND wnd = LevelWindow(level);
     ASSERT_TRUE(IsWindowVisible(wnd));
@@ -254,7 +256,8 @@ void ExpectShowsLevel(PopupLevel& level)
     EXPECT_EQ((Rect { r.left, r.top, r.right, r.bottom }),
         (Rect { level.Position.X, level.Position.Y, level.Position.X + level.Size.Width,
             level.Position.Y + level.Size.Height }));
-    UpdateWindow(wnd);
+    if (paintFirst)
+        UpdateWindow(wnd);
     PixelBuffer expected;
     PaintLevel(level, expected);
     const PixelBuffer shown = ScreenPixels(wnd);
@@ -265,6 +268,24 @@ void ExpectShowsLevel(PopupLevel& level)
         for (int32_t x = 0; x < shown.Width(); ++x)
             differ += shown.PixelAt(x, y) != expected.PixelAt(x, y);
     EXPECT_EQ(differ, 0) << "pixels on screen that are not the level's";
+}
+
+TEST_F(MenusWinTest, AHighlightFollowsThePointerOnScreenWithoutWaitingForAPaint)
+{
+    for (const wchar_t* caption : { L"&One", L"&Two", L"T&hree", L"&Four" })
+        AddItem(*root, caption);
+    Open(&StoredSkin());
+    PopupLevel& level = menu->Engine().Level(0);
+    HWND wnd = LevelWindow(level);
+    UpdateWindow(wnd);
+    for (int item : { 2, 1, 3, 0 }) {
+        const Rect b = level.ItemBounds(item);
+        menu->Engine().PointerAt(level, Point { b.Left + 10, b.Top + b.Height() / 2 });
+        ASSERT_EQ(level.Active, item);
+        EXPECT_FALSE(GetUpdateRect(wnd, nullptr, FALSE)) << "item " << item << " waits for a paint";
+        ExpectShowsLevel(level, false);
+    }
+    menu->CloseAll();
 }
 
 TEST_F(MenusWinTest, AReopenedMenuReusesItsWindowsWithTheNewItemsAndSize)
