@@ -144,20 +144,29 @@ void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
     const int32_t width = bmp.Width();
     const int32_t height = bmp.Height();
     bmp.Indices.resize(size_t(width) * size_t(height));
+    // The three bytes of every index the depth can hold; an index past the
+    // table is black.
+    uint8_t colors[256 * 3] {};
+    const size_t entries = std::min<size_t>(bmp.ColorTable.size(), size_t(1) << l.BitCount);
+    for (size_t i = 0; i < entries; ++i) {
+        colors[i * 3] = uint8_t(bmp.ColorTable[i]);
+        colors[i * 3 + 1] = uint8_t(bmp.ColorTable[i] >> 8);
+        colors[i * 3 + 2] = uint8_t(bmp.ColorTable[i] >> 16);
+    }
     std::vector<uint8_t> row(size_t(l.Stride));
     for (int32_t fileRow = 0; fileRow < height; ++fileRow) {
         ReadExactly(source, row.data(), row.size());
         const int32_t y = bmp.BottomUp ? height - 1 - fileRow : fileRow;
         uint8_t* dst = bmp.Pixels.Row(y);
         uint8_t* idx = bmp.Indices.data() + size_t(y) * size_t(width);
-        for (int32_t x = 0; x < width; ++x) {
-            uint8_t index = l.BitCount == 8 ? row[size_t(x)] : uint8_t((row[size_t(x) >> 3] >> (7 - (x & 7))) & 1);
-            idx[x] = index;
-            uint32_t quad = index < bmp.ColorTable.size() ? bmp.ColorTable[index] : 0;
-            dst[x * 3] = uint8_t(quad);
-            dst[x * 3 + 1] = uint8_t(quad >> 8);
-            dst[x * 3 + 2] = uint8_t(quad >> 16);
+        if (l.BitCount == 8) {
+            std::copy(row.begin(), row.begin() + width, idx);
+        } else {
+            for (int32_t x = 0; x < width; ++x)
+                idx[x] = uint8_t((row[size_t(x) >> 3] >> (7 - (x & 7))) & 1);
         }
+        for (int32_t x = 0; x < width; ++x)
+            std::memcpy(dst + size_t(x) * 3, colors + size_t(idx[x]) * 3, 3);
     }
 }
 

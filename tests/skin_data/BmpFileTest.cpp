@@ -55,6 +55,17 @@ TEST(BmpFile, PaletteIndicesDecodeToTheirColours)
     for (int32_t y = 0; y < 2; ++y)
         for (int32_t x = 0; x < 9; ++x)
             EXPECT_EQ(read.Pixels.PixelAt(x, y), read.Indices[size_t(y * 9 + x)] ? 0xFFFFFFu : 0u);
+
+    // An index past a short table keeps its value and shows black.
+    std::vector<uint8_t> bytes = WriteBmp(IndexedBitmap(4, 1, 8, { 0x102030, 0x405060, 0x708090 }));
+    const size_t rows = 54 + 3 * 4;
+    bytes[rows + 1] = 2;
+    bytes[rows + 2] = 200;
+    Bitmap shortTable = ReadBmp(bytes);
+    EXPECT_EQ(shortTable.Indices[1], 2);
+    EXPECT_EQ(shortTable.Pixels.PixelAt(1, 0), Rgb(0x70, 0x80, 0x90));
+    EXPECT_EQ(shortTable.Indices[2], 200);
+    EXPECT_EQ(shortTable.Pixels.PixelAt(2, 0), 0u);
 }
 
 TEST(BmpFile, TopDownFilesAndExtraBytesRoundTrip)
