@@ -137,18 +137,17 @@ void TlxSkinPopupWindow::RepaintItem(int index)
     PixelBuffer scratch;
     view.Draw(m_buffer.View(), scratch);
     const RECT r = ToRECT(view.Rectangle());
-    if (!IsWindowVisible(Handle())) {
-        InvalidateRect(Handle(), &r, FALSE);
-        return;
-    }
-    // Copied to the screen at once: a highlight that follows the pointer
+    // A shown window gets it at once: a highlight that follows the pointer
     // costs the platform less this way than a paint message would, and
     // shows before the next message is taken.
-    ClientDC dc(Handle());
-    if (dc.Get())
-        Paint(dc.Get(), r);
-    else
-        InvalidateRect(Handle(), &r, FALSE);
+    if (IsWindowVisible(Handle())) {
+        ClientDC dc(Handle());
+        if (dc.Get()) {
+            Paint(dc.Get(), r);
+            return;
+        }
+    }
+    InvalidateRect(Handle(), &r, FALSE);
 }
 
 void TlxSkinPopupWindow::StartFade(uint8_t target)

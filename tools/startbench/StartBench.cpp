@@ -116,13 +116,46 @@ double Ms(LARGE_INTEGER from, LARGE_INTEGER to)
     return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
 }
 
+// Lets the held process run and waits until a window of it with the title
+// shows and answers: that window, with the time from start in ms; null when
+// the process ended first or nothing answered within 30 s.
+HWND AwaitAnswer(const PROCESS_INFORMATION& pi, const Program& program, LARGE_INTEGER start, double& ms)
+{
+    WindowWatch watch(pi.dwProcessId);
+    ResumeThread(pi.hThread);
+    const DWORD began = GetTickCount();
+    for (;;) {
+        DWORD_PTR answer = 0;
+        if (HWND wnd = watch.Find(program.Title);
+            wnd && SendMessageTimeoutW(wnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) {
+            LARGE_INTEGER now;
+            QueryPerformanceCounter(&now);
+            ms = Ms(start, now);
+            return wnd;
+        }
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(pi.hProcess, &code);
+        if (code != STILL_ACTIVE) {
+            std::fwprintf(stderr, L"%ls: ended with 0x%08lX before its window answered; run left out\n",
+                program.Exe.c_str(), code);
+            return nullptr;
+        }
+        if (GetTickCount() - began > 30000) {
+            std::fwprintf(stderr, L"%ls: no window \"%ls\" answered within 30 s; run left out\n", program.Exe.c_str(),
+                program.Title.c_str());
+            return nullptr;
+        }
+        Sleep(1);
+    }
+}
+
 // One start; a negative result when the program gave no such window.
 double RunOnce(const Program& program, DWORD settleMs)
 {
     STARTUPINFOW si { sizeof(si) };
     PROCESS_INFORMATION pi {};
     std::wstring cmd = L"\"" + program.Exe + L"\"";
-    LARGE_INTEGER start, now;
+    LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     // Started held, so that the watch sees its first window made.
     if (!CreateProcessW(
@@ -131,38 +164,7 @@ double RunOnce(const Program& program, DWORD settleMs)
         return -1;
     }
     double result = -1;
-    HWND wnd = nullptr;
-    {
-        WindowWatch watch(pi.dwProcessId);
-        ResumeThread(pi.hThread);
-        const DWORD began = GetTickCount();
-        for (;;) {
-            if ((wnd = watch.Find(program.Title))) {
-                DWORD_PTR answer = 0;
-                if (SendMessageTimeoutW(wnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) {
-                    QueryPerformanceCounter(&now);
-                    result = Ms(start, now);
-                    break;
-                }
-            }
-            DWORD code = STILL_ACTIVE;
-            GetExitCodeProcess(pi.hProcess, &code);
-            if (code != STILL_ACTIVE) {
-                std::fwprintf(stderr,
-                    L"%ls: ended with 0x%08lX before its window answered; "
-                    L"run left out\n",
-                    program.Exe.c_str(), code);
-                break;
-            }
-            if (GetTickCount() - began > 30000) {
-                std::fwprintf(stderr, L"%ls: no window \"%ls\" answered within 30 s; run left out\n",
-                    program.Exe.c_str(), program.Title.c_str());
-                break;
-            }
-            Sleep(1);
-        }
-    }
-    if (wnd)
+    if (HWND wnd = AwaitAnswer(pi, program, start, result))
         PostMessageW(wnd, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0)
         TerminateProcess(pi.hProcess, 0);
