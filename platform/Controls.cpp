@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "platform/Application.h"
@@ -304,26 +305,58 @@ void TCheckBox::Command(WORD code)
 }
 
 namespace {
+constexpr int DroppedItems = 8;
+// The dropped list's frame, one pixel on each side.
+constexpr int DroppedListFrame = 2;
 // Room for eight items below the selection field when the list drops down.
+// The list is what the full height leaves below the field the control has
+// when it is made, in the system font: on the platforms we know 3 pixels
+// higher than the field it is then given.
+constexpr int DroppedListGap = 3;
 TWinControl::Params WithDroppedList(const TWinControl::Params& params, int itemHeight)
 {
     TWinControl::Params p = params;
-    p.Bounds.Bottom += 8 * itemHeight + 2;
+    p.Bounds.Bottom += DroppedItems * itemHeight + DroppedListFrame + DroppedListGap;
     return p;
 }
 }
 
+// Without the platform's trimming to whole items: it moved the list, a window
+// of its own, again at each layout of the control. The list is fitted to
+// whole items once instead.
 TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
-    : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, WithDroppedList(params, itemHeight))
+    : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 0,
+        WithDroppedList(params, itemHeight))
     , m_itemHeight(itemHeight)
 {
     // Told to the list itself: a combo box passes the list's item height on
     // only when owner-drawn, and some platforms lay the whole control out
-    // again when asked through it (moving the dropped list, a window of its own).
+    // again when asked through it.
     COMBOBOXINFO info { sizeof(info) };
-    if (GetComboBoxInfo(Handle(), &info) && info.hwndList)
+    const bool hasList = GetComboBoxInfo(Handle(), &info) && info.hwndList;
+    if (hasList)
         SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
     SetFieldHeight(params.Bounds.Height());
+    if (hasList)
+        FitDroppedList();
+}
+
+void TComboBox::FitDroppedList()
+{
+    // The closed list already has the height it drops down with; a new
+    // height for the control is its field's and the dropped list's.
+    COMBOBOXINFO info { sizeof(info) };
+    RECT outer, inner, field;
+    if (m_itemHeight < 1 || !GetComboBoxInfo(Handle(), &info) || !GetWindowRect(info.hwndList, &outer)
+        || !GetClientRect(info.hwndList, &inner) || !GetWindowRect(Handle(), &field))
+        return;
+    const int height = outer.bottom - outer.top;
+    const int frame = height - inner.bottom;
+    const int rows = std::clamp((height - frame) / m_itemHeight, 1, DroppedItems);
+    const int fitted = rows * m_itemHeight + frame;
+    if (fitted != height)
+        SetWindowPos(Handle(), nullptr, 0, 0, field.right - field.left, field.bottom - field.top + fitted,
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TComboBox::SetFieldHeight(int height)

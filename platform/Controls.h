@@ -203,6 +203,9 @@ public:
     // Makes the closed control `height` pixels high.
     void SetFieldHeight(int height);
 
+    // Leaves the dropped list room for whole items only, at most eight.
+    void FitDroppedList();
+
 private:
     int m_itemHeight;
 };

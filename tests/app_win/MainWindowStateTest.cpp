@@ -327,16 +327,36 @@ TEST_F(MainWindowState, TheDroppedListShowsEightItemsAndShrinksToFewer)
         EXPECT_TRUE(shown);
         return int(r.bottom - r.top);
     };
-    // Whole items only, as many as the room below the field holds (the
-    // platform takes seven or eight of the eight it was given room for).
-    for (int items : { 12, 8 }) {
-        const int height = droppedHeight(items);
-        EXPECT_EQ((height - 2) % 13, 0) << items << " items: " << height;
-        EXPECT_GE(height, 7 * 13 + 2) << items << " items";
-        EXPECT_LE(height, 8 * 13 + 2) << items << " items";
-    }
+    // Eight whole items, however many more there are.
+    EXPECT_EQ(droppedHeight(12), 8 * 13 + 2);
+    EXPECT_EQ(droppedHeight(8), 8 * 13 + 2);
     EXPECT_EQ(droppedHeight(3), 3 * 13 + 2);
     EXPECT_EQ(droppedHeight(1), 1 * 13 + 2);
+}
+
+TEST_F(MainWindowState, ADroppedListGivenAPartRowIsCutBackToWholeItems)
+{
+    Create();
+    TComboBox* box = form->ComboBox1;
+    COMBOBOXINFO info { sizeof(info) };
+    ASSERT_TRUE(GetComboBoxInfo(box->Handle(), &info));
+    auto height = [](HWND wnd) {
+        RECT r;
+        GetWindowRect(wnd, &r);
+        return int(r.bottom - r.top);
+    };
+    // A control's height is its field's and its dropped list's.
+    auto giveList = [&](int list) {
+        SetWindowPos(box->Handle(), nullptr, 0, 0, 185, 21 + list, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    giveList(8 * 13 + 2 - 5);
+    ASSERT_EQ(height(info.hwndList), 8 * 13 + 2 - 5);
+    box->FitDroppedList();
+    EXPECT_EQ(height(info.hwndList), 7 * 13 + 2);
+    giveList(8 * 13 + 2 + 40);
+    box->FitDroppedList();
+    EXPECT_EQ(height(info.hwndList), 8 * 13 + 2);
+    EXPECT_EQ(height(box->Handle()), 21);
 }
 
 TEST_F(MainWindowState, TheHotKeyAtomIsReleasedExactlyOnce)
