@@ -318,13 +318,23 @@ bool TApplication::ProcessMessages()
     return true;
 }
 
+void TApplication::ShowMainFormOnStart()
+{
+    if (!m_mainForm || !ShowMainForm)
+        return;
+    m_mainForm->Show();
+    // The application window carries the taskbar entry and nothing to see:
+    // it shows once the program waits for input, off the way to the first
+    // window that answers. A minimize in between has shown it already.
+    RunWhenIdle([this] {
+        if (HWND wnd = Handle(); wnd && !IsWindowVisible(wnd))
+            ShowWindow(wnd, SW_SHOWNOACTIVATE);
+    });
+}
+
 void TApplication::Run()
 {
-    if (m_mainForm && ShowMainForm) {
-        if (Handle())
-            ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-        m_mainForm->Show();
-    }
+    ShowMainFormOnStart();
     while (!m_terminated && HandleMessage()) {
     }
     m_terminated = true;

@@ -87,6 +87,10 @@ public:
     // loop until it ends, then destroys the forms and every component the
     // application owns, newest first.
     void Run();
+    // Run's first step: shows the main form (unless ShowMainForm was
+    // cleared); the application window follows when the program next waits
+    // for input.
+    void ShowMainFormOnStart();
     // Cleared by a component that keeps the main form hidden at start (a
     // tray icon that starts minimized).
     bool ShowMainForm = true;

@@ -509,6 +509,37 @@ TEST_F(WindowTest, AHiddenFormGetsItsIconWhenTheProgramWaitsAVisibleOneAtOnce)
     EXPECT_EQ(iconOf(ICON_BIG), first);
 }
 
+TEST_F(WindowTest, TheApplicationWindowShowsAfterTheMainFormWhenTheProgramWaits)
+{
+    HWND app = Application().Handle();
+    ASSERT_NE(app, nullptr);
+    auto showOnStart = [&] {
+        ShowWindow(app, SW_HIDE);
+        auto* main = Application().CreateForm<TForm>();
+        EXPECT_EQ(Application().MainForm(), main);
+        Application().ShowMainFormOnStart();
+        EXPECT_TRUE(IsWindowVisible(main->Handle()));
+        EXPECT_FALSE(IsWindowVisible(app)) << "the application window was shown on the way to the first answer";
+        return main;
+    };
+    TForm* main = showOnStart();
+    test::PumpUntilIdle();
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_FALSE(IsIconic(app));
+    delete main;
+
+    // Minimized before the program waits: it stays minimized.
+    main = showOnStart();
+    Application().Minimize();
+    test::PumpUntilIdle();
+    EXPECT_TRUE(IsIconic(app));
+    Application().Restore();
+    test::PumpUntilIdle();
+    delete main;
+    ShowWindow(app, SW_HIDE);
+    EXPECT_EQ(Application().MainForm(), nullptr);
+}
+
 TEST_F(WindowTest, AMessageOnlyWindowHearsWhatIsPostedButNoBroadcast)
 {
     std::vector<UINT> heard;
