@@ -62,6 +62,7 @@ void TForm::FinishCreate()
         if (c->IsReading())
             c->Loaded();
     Loaded();
+    PlaceAfterReading();
     if (OnCreate)
         Application().Guard(OnCreate);
 }
@@ -183,8 +184,15 @@ Rect TForm::BoundsRect() const
     return { r.left, r.top, r.right, r.bottom };
 }
 
-int TForm::ClientWidth() const { return ClientRectNow().right; }
-int TForm::ClientHeight() const { return ClientRectNow().bottom; }
+int TForm::ClientWidth() const
+{
+    return m_placementAfterReading ? m_placementAfterReading->ClientWidth : ClientRectNow().right;
+}
+
+int TForm::ClientHeight() const
+{
+    return m_placementAfterReading ? m_placementAfterReading->ClientHeight : ClientRectNow().bottom;
+}
 
 TWindowState TForm::WindowState() const
 {
@@ -195,12 +203,47 @@ TWindowState TForm::WindowState() const
     return TWindowState::wsNormal;
 }
 
-void TForm::SetClientSize(int width, int height) { ResizeClient(width, height, nullptr); }
+void TForm::SetClientSize(int width, int height)
+{
+    if (m_placementAfterReading) {
+        m_placementAfterReading->ClientWidth = width;
+        m_placementAfterReading->ClientHeight = height;
+        return;
+    }
+    ResizeClient(width, height, nullptr);
+}
 
 void TForm::SetClientBounds(int left, int top, int clientWidth, int clientHeight)
 {
     const POINT at { left, top };
+    // Each move of a top-level window costs the platform as much as making a
+    // control; the components read after this one may change the frame again.
+    if (IsReading() && !m_shownOnce) {
+        m_placementAfterReading = Placement { at, clientWidth, clientHeight };
+        return;
+    }
     ResizeClient(clientWidth, clientHeight, &at);
+}
+
+void TForm::PlaceAfterReading()
+{
+    if (!m_placementAfterReading)
+        return;
+    const Placement placement = *m_placementAfterReading;
+    m_placementAfterReading.reset();
+    POINT at = placement.At;
+    if (m_position == TPosition::poScreenCenter && !m_shownOnce)
+        at = DesktopCentreFor(WindowSizeFor(placement.ClientWidth, placement.ClientHeight));
+    ResizeClient(placement.ClientWidth, placement.ClientHeight, &at);
+}
+
+SIZE TForm::WindowSizeFor(int clientWidth, int clientHeight) const
+{
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    const RECT client = ClientRectNow();
+    return { clientWidth + (window.right - window.left) - client.right,
+        clientHeight + (window.bottom - window.top) - client.bottom };
 }
 
 void TForm::ResizeClient(int width, int height, const POINT* at)
@@ -258,20 +301,26 @@ void TForm::SendIcon()
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
 }
 
+POINT TForm::DesktopCentreFor(SIZE window) const
+{
+    return { (GetSystemMetrics(SM_CXSCREEN) - window.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - window.cy) / 2 };
+}
+
 void TForm::CenterOnDesktop()
 {
     RECT r;
     GetWindowRect(Handle(), &r);
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | TakeStaleFrame());
+    const POINT centre = DesktopCentreFor({ r.right - r.left, r.bottom - r.top });
+    if (centre.x == r.left && centre.y == r.top)
+        return;
+    SetWindowPos(
+        Handle(), nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | TakeStaleFrame());
 }
 
 void TForm::Show()
 {
     HWND wnd = HandleNeeded();
+    PlaceAfterReading();
     if (!m_shownOnce) {
         m_shownOnce = true;
         if (m_position == TPosition::poScreenCenter)

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/Color.h"
@@ -61,6 +62,10 @@ public:
     void SetClientSize(int width, int height);
     // The same with the window's top left corner moved to left, top, in one
     // move of the window (SetBounds followed by SetClientSize takes two).
+    // Given while the form is read, the place and the client size (with any
+    // client size given after it) wait for the end of reading: the window
+    // then moves once, under the frame its components gave it, and a form
+    // centred on the screen goes straight to the centre.
     void SetClientBounds(int left, int top, int clientWidth, int clientHeight);
     int ClientWidth() const;
     int ClientHeight() const;
@@ -119,7 +124,11 @@ private:
     // a waiting frame change is measured.
     RECT ClientRectNow() const;
     void ResizeClient(int width, int height, const POINT* at);
+    // The window's size for this client size under the frame it has now.
+    SIZE WindowSizeFor(int clientWidth, int clientHeight) const;
+    POINT DesktopCentreFor(SIZE window) const;
     void CenterOnDesktop();
+    void PlaceAfterReading();
     DWORD Style() const;
     DWORD ExStyle() const;
 
@@ -133,6 +142,12 @@ private:
     HICON m_icon = nullptr;
     bool m_iconPending = false;
     bool m_frameStale = false;
+    struct Placement {
+        POINT At;
+        int ClientWidth;
+        int ClientHeight;
+    };
+    std::optional<Placement> m_placementAfterReading;
     HWND m_focus = nullptr;
     bool m_modal = false;
     bool m_shownOnce = false;

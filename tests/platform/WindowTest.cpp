@@ -298,6 +298,67 @@ TEST_F(WindowTest, ClientBoundsPlaceAndSizeAHiddenFormInOneMove)
     EXPECT_EQ(Form->ClientWidth(), 251);
 }
 
+namespace {
+// A form read as a window definition reads: its place and client size first,
+// then a component that takes the frame over and keeps the client size.
+class ReadForm : public TForm {
+public:
+    explicit ReadForm(TComponent* owner, int& moves) : TForm(owner)
+    {
+        Counter = TakeOver([&moves](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_WINDOWPOSCHANGED) {
+                auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+                if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+                    ++moves;
+            }
+            return CallPreviousProc(wnd, message, wParam, lParam);
+        });
+        SetBorderStyle(TBorderStyle::bsSingle);
+        SetPosition(TPosition::poScreenCenter);
+        SetClientBounds(307, 130, 251, 317);
+        EXPECT_EQ(ClientWidth(), 251);
+        EXPECT_EQ(ClientHeight(), 317);
+        const int width = ClientWidth(), height = ClientHeight();
+        Frame = TakeOver([](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_NCCALCSIZE) {
+                RECT& r = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+                r.left += 3;
+                r.top += 22;
+                r.right -= 3;
+                r.bottom -= 3;
+                return 0;
+            }
+            return CallPreviousProc(wnd, message, wParam, lParam);
+        });
+        FrameChanged();
+        SetClientSize(width, height);
+        EXPECT_EQ(moves, 0) << "the window moved while it was read";
+        FinishCreate();
+    }
+    TSubclass Counter;
+    TSubclass Frame;
+};
+}
+
+TEST_F(WindowTest, AFormReadWithItsPlaceMovesOnceUnderItsFinalFrameToTheCentre)
+{
+    int moves = 0;
+    auto* form = new ReadForm(&Application(), moves);
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(form->ClientWidth(), 251);
+    EXPECT_EQ(form->ClientHeight(), 317);
+    Rect bounds = form->BoundsRect();
+    EXPECT_EQ(bounds.Width(), 257);
+    EXPECT_EQ(bounds.Height(), 342);
+    EXPECT_EQ(bounds.Left, (GetSystemMetrics(SM_CXSCREEN) - 257) / 2);
+    EXPECT_EQ(bounds.Top, (GetSystemMetrics(SM_CYSCREEN) - 342) / 2);
+    // Already in the centre: showing it moves nothing.
+    form->Show();
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(form->BoundsRect(), bounds);
+    delete form;
+}
+
 TEST_F(WindowTest, AHiddenFormsNewFrameIsMeasuredWhenItShows)
 {
     Form->SetClientSize(200, 100);
