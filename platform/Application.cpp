@@ -325,10 +325,13 @@ void TApplication::ShowMainFormOnStart()
     m_mainForm->Show();
     // The application window carries the taskbar entry and nothing to see:
     // it shows once the program waits for input, off the way to the first
-    // window that answers. A minimize in between has shown it already.
+    // window that answers. A minimize or restore in between has given it its
+    // state already (a tray icon may have hidden it since).
+    m_applicationWindowSettled = false;
     RunWhenIdle([this] {
-        if (HWND wnd = Handle(); wnd && !IsWindowVisible(wnd))
+        if (HWND wnd = Handle(); wnd && !m_applicationWindowSettled && !IsWindowVisible(wnd) && !IsIconic(wnd))
             ShowWindow(wnd, SW_SHOWNOACTIVATE);
+        m_applicationWindowSettled = true;
     });
 }
 
@@ -358,6 +361,7 @@ bool TApplication::IsMinimized() const { return Handle() && ::IsIconic(Handle())
 
 void TApplication::Minimize()
 {
+    m_applicationWindowSettled = true;
     HWND wnd = Handle();
     if (!wnd || IsIconic(wnd))
         return;
@@ -372,6 +376,7 @@ void TApplication::Minimize()
 
 void TApplication::Restore()
 {
+    m_applicationWindowSettled = true;
     HWND wnd = Handle();
     if (!wnd)
         return;

@@ -169,6 +169,7 @@ private:
     std::vector<std::function<void()>> m_idleActions;
     std::vector<HWND> m_hiddenByMinimize;
     bool m_terminated = false;
+    bool m_applicationWindowSettled = true;
 };
 
 // The one application object of the process.

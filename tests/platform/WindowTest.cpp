@@ -589,13 +589,23 @@ TEST_F(WindowTest, TheApplicationWindowShowsAfterTheMainFormWhenTheProgramWaits)
     EXPECT_FALSE(IsIconic(app));
     delete main;
 
-    // Minimized before the program waits: it stays minimized.
+    // Minimized before the program waits: it stays minimized, also when a
+    // tray icon hides it, and a restore before the wait is not undone.
     main = showOnStart();
     Application().Minimize();
+    ShowWindow(app, SW_HIDE);
     test::PumpUntilIdle();
     EXPECT_TRUE(IsIconic(app));
+    EXPECT_FALSE(IsWindowVisible(app));
     Application().Restore();
     test::PumpUntilIdle();
+    delete main;
+    main = showOnStart();
+    Application().Minimize();
+    Application().Restore();
+    ShowWindow(app, SW_HIDE);
+    test::PumpUntilIdle();
+    EXPECT_FALSE(IsWindowVisible(app)) << "the show waiting for the idle time came after a restore";
     delete main;
     ShowWindow(app, SW_HIDE);
     EXPECT_EQ(Application().MainForm(), nullptr);
