@@ -325,14 +325,18 @@ void TApplication::ShowMainFormOnStart()
     m_mainForm->Show();
     // The application window carries the taskbar entry and nothing to see:
     // it shows once the program waits for input, off the way to the first
-    // window that answers. A minimize or restore in between has given it its
-    // state already (a tray icon may have hidden it since).
-    m_applicationWindowSettled = false;
-    RunWhenIdle([this] {
-        if (HWND wnd = Handle(); wnd && !m_applicationWindowSettled && !IsWindowVisible(wnd) && !IsIconic(wnd))
-            ShowWindow(wnd, SW_SHOWNOACTIVATE);
-        m_applicationWindowSettled = true;
-    });
+    // window that answers, or as soon as it is minimized or restored.
+    m_applicationWindowDue = true;
+    RunWhenIdle([this] { ShowApplicationWindowIfDue(); });
+}
+
+void TApplication::ShowApplicationWindowIfDue()
+{
+    if (!m_applicationWindowDue)
+        return;
+    m_applicationWindowDue = false;
+    if (HWND wnd = Handle(); wnd && !IsWindowVisible(wnd))
+        ShowWindow(wnd, SW_SHOWNOACTIVATE);
 }
 
 void TApplication::Run()
@@ -361,7 +365,7 @@ bool TApplication::IsMinimized() const { return Handle() && ::IsIconic(Handle())
 
 void TApplication::Minimize()
 {
-    m_applicationWindowSettled = true;
+    ShowApplicationWindowIfDue();
     HWND wnd = Handle();
     if (!wnd || IsIconic(wnd))
         return;
@@ -376,7 +380,7 @@ void TApplication::Minimize()
 
 void TApplication::Restore()
 {
-    m_applicationWindowSettled = true;
+    ShowApplicationWindowIfDue();
     HWND wnd = Handle();
     if (!wnd)
         return;

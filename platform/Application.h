@@ -154,6 +154,7 @@ private:
     LRESULT AppWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool IsFormWindow(HWND wnd) const;
     void RunIdleActions();
+    void ShowApplicationWindowIfDue();
     void SendIcons();
 
     std::unique_ptr<TApplicationWindow> m_window;
@@ -169,7 +170,7 @@ private:
     std::vector<std::function<void()>> m_idleActions;
     std::vector<HWND> m_hiddenByMinimize;
     bool m_terminated = false;
-    bool m_applicationWindowSettled = true;
+    bool m_applicationWindowDue = false;
 };
 
 // The one application object of the process.
