@@ -61,6 +61,22 @@ SubclassHandler Recorder(std::vector<std::string>& log, std::string name)
     };
 }
 
+// A frame of 3, 22, 3 and 3 pixels, as a skinned caption has.
+TSubclass TakeOverWithCaptionFrame(TForm& form)
+{
+    return form.TakeOver([](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_NCCALCSIZE) {
+            RECT& r = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+            r.left += 3;
+            r.top += 22;
+            r.right -= 3;
+            r.bottom -= 3;
+            return 0;
+        }
+        return CallPreviousProc(wnd, message, wParam, lParam);
+    });
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -243,18 +259,7 @@ TEST_F(WindowTest, BorderChangesKeepTheBitsTheyDoNotOwn)
 
 TEST_F(WindowTest, ClientSizeHoldsUnderAFrameOfATakeoversOwn)
 {
-    // A frame of 3, 22, 3 and 3 pixels, as a skinned caption has.
-    TSubclass frame = Form->TakeOver([](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_NCCALCSIZE) {
-            RECT& r = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
-            r.left += 3;
-            r.top += 22;
-            r.right -= 3;
-            r.bottom -= 3;
-            return 0;
-        }
-        return CallPreviousProc(wnd, message, wParam, lParam);
-    });
+    TSubclass frame = TakeOverWithCaptionFrame(*Form);
     Form->FrameChanged();
     Form->SetClientSize(251, 317);
     EXPECT_EQ(Form->ClientWidth(), 251);
@@ -319,17 +324,7 @@ public:
         EXPECT_EQ(ClientWidth(), 251);
         EXPECT_EQ(ClientHeight(), 317);
         const int width = ClientWidth(), height = ClientHeight();
-        Frame = TakeOver([](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message == WM_NCCALCSIZE) {
-                RECT& r = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
-                r.left += 3;
-                r.top += 22;
-                r.right -= 3;
-                r.bottom -= 3;
-                return 0;
-            }
-            return CallPreviousProc(wnd, message, wParam, lParam);
-        });
+        Frame = TakeOverWithCaptionFrame(*this);
         FrameChanged();
         SetClientSize(width, height);
         EXPECT_EQ(moves, 0) << "the window moved while it was read";
