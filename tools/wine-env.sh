@@ -7,8 +7,11 @@ export WINEPREFIX="$VENTRO_WINE_HOME/prefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # Bash has no glibc locale for zh_CN, so the locale is given to Wine alone.
+# Every Wine program started from here gets it: one started in another code
+# page (winepath too) makes Wine rewrite the prefix's font substitutes.
 wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@"; }
 wineboot() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wineboot "$@"; }
+winepath() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 winepath "$@"; }
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;rasapi32=n,b;winedbg.exe=d}"
 mkdir -p "$VENTRO_WINE_HOME"
 
