@@ -333,12 +333,10 @@ TComboBox::TComboBox(TForm* form, const Params& params, int itemHeight)
     // only when owner-drawn, and some platforms lay the whole control out
     // again when asked through it.
     COMBOBOXINFO info { sizeof(info) };
-    const bool hasList = GetComboBoxInfo(Handle(), &info) && info.hwndList;
-    if (hasList)
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndList)
         SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, LPARAM(itemHeight));
     SetFieldHeight(params.Bounds.Height());
-    if (hasList)
-        FitDroppedList();
+    FitDroppedList();
 }
 
 void TComboBox::FitDroppedList()
@@ -347,8 +345,9 @@ void TComboBox::FitDroppedList()
     // height for the control is its field's and the dropped list's.
     COMBOBOXINFO info { sizeof(info) };
     RECT outer, inner, field;
-    if (m_itemHeight < 1 || !GetComboBoxInfo(Handle(), &info) || !GetWindowRect(info.hwndList, &outer)
-        || !GetClientRect(info.hwndList, &inner) || !GetWindowRect(Handle(), &field))
+    if (m_itemHeight < 1 || !GetComboBoxInfo(Handle(), &info) || !info.hwndList
+        || !GetWindowRect(info.hwndList, &outer) || !GetClientRect(info.hwndList, &inner)
+        || !GetWindowRect(Handle(), &field))
         return;
     const int height = outer.bottom - outer.top;
     const int frame = height - inner.bottom;

@@ -231,19 +231,28 @@ void TForm::PlaceAfterReading()
         return;
     const Placement placement = *m_placementAfterReading;
     m_placementAfterReading.reset();
+    // Only a form not shown yet has a placement waiting.
     POINT at = placement.At;
-    if (m_position == TPosition::poScreenCenter && !m_shownOnce)
+    if (m_position == TPosition::poScreenCenter)
         at = DesktopCentreFor(WindowSizeFor(placement.ClientWidth, placement.ClientHeight));
     ResizeClient(placement.ClientWidth, placement.ClientHeight, &at);
+}
+
+namespace {
+// The window's size for a client area of width x height under the frame that
+// separates `window` from `client` now.
+SIZE WithFrame(const RECT& window, const RECT& client, int width, int height)
+{
+    return { width + (window.right - window.left) - client.right,
+        height + (window.bottom - window.top) - client.bottom };
+}
 }
 
 SIZE TForm::WindowSizeFor(int clientWidth, int clientHeight) const
 {
     RECT window;
     GetWindowRect(Handle(), &window);
-    const RECT client = ClientRectNow();
-    return { clientWidth + (window.right - window.left) - client.right,
-        clientHeight + (window.bottom - window.top) - client.bottom };
+    return WithFrame(window, ClientRectNow(), clientWidth, clientHeight);
 }
 
 void TForm::ResizeClient(int width, int height, const POINT* at)
@@ -260,9 +269,8 @@ void TForm::ResizeClient(int width, int height, const POINT* at)
         const bool placed = !at || (window.left == at->x && window.top == at->y);
         if (client.right == width && client.bottom == height && !m_frameStale && placed)
             return;
-        int frameX = (window.right - window.left) - client.right;
-        int frameY = (window.bottom - window.top) - client.bottom;
-        SetWindowPos(wnd, nullptr, at ? at->x : 0, at ? at->y : 0, width + frameX, height + frameY,
+        const SIZE size = WithFrame(window, client, width, height);
+        SetWindowPos(wnd, nullptr, at ? at->x : 0, at ? at->y : 0, size.cx, size.cy,
             SWP_NOZORDER | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE) | TakeStaleFrame());
     }
 }
