@@ -35,8 +35,18 @@ void TTimer::SetInterval(uint32_t milliseconds)
     Update();
 }
 
+void TTimer::Loaded()
+{
+    TComponent::Loaded();
+    Update();
+}
+
 void TTimer::Update()
 {
+    // While read, the stored Enabled and Interval are only noted: a timer
+    // read as disabled never makes the timer window.
+    if (IsReading())
+        return;
     if (m_id)
         Application().StopTimer(std::exchange(m_id, 0));
     if (m_enabled && m_interval > 0)

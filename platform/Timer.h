@@ -1,6 +1,7 @@
 // A timer component: raises OnTimer every Interval milliseconds while enabled.
-// An enabled timer runs from its construction; all timers share the
-// application's one hidden timer window.
+// An enabled timer runs from its construction, or, when it is read, from the
+// end of reading; all timers share the application's one hidden timer window
+// (made by the first timer that runs).
 #pragma once
 #include <windows.h>
 
@@ -28,6 +29,9 @@ public:
 
     // May stop the timer or free it.
     std::function<void()> OnTimer;
+
+protected:
+    void Loaded() override;
 
 private:
     void Update();

@@ -70,6 +70,29 @@ TEST_F(PlatformTest, AQuitMetInsideAWaitEndsItAndIsPostedAgain)
     EXPECT_EQ(msg.wParam, 7u);
 }
 
+TEST_F(PlatformTest, ATimerReadWithItsOwnerRunsOnlyOnceReadingEnds)
+{
+    TComponent owner(nullptr);
+    owner.BeginReading();
+    const int before = Application().LiveTimers();
+    auto* enabled = new TTimer(&owner);
+    enabled->SetInterval(30);
+    auto* disabled = new TTimer(&owner);
+    disabled->SetEnabled(false);
+    int ticks = 0;
+    enabled->OnTimer = [&] { ++ticks; };
+    EXPECT_FALSE(enabled->Running());
+    EXPECT_EQ(Application().LiveTimers(), before) << "a timer ran while it was read";
+    WaitProcessingMessages(100);
+    EXPECT_EQ(ticks, 0);
+    owner.Loaded();
+    EXPECT_TRUE(enabled->Running());
+    EXPECT_FALSE(disabled->Running());
+    EXPECT_EQ(Application().LiveTimers(), before + 1);
+    WaitProcessingMessages(200);
+    EXPECT_GE(ticks, 2);
+}
+
 TEST_F(PlatformTest, TimerFiresWhileEnabledAndStopsAtIntervalZero)
 {
     TComponent owner(nullptr);
