@@ -67,6 +67,8 @@ public:
     // then moves once, under the frame its components gave it, and a form
     // centred on the screen goes straight to the centre.
     void SetClientBounds(int left, int top, int clientWidth, int clientHeight);
+    // True while a place given during reading waits for the end of reading.
+    bool PlacementWaits() const { return m_placementAfterReading.has_value(); }
     int ClientWidth() const;
     int ClientHeight() const;
     TWindowState WindowState() const;

@@ -92,7 +92,9 @@ void TlxLumenSkinForm::ResizeFrame(int width, int height)
 
 void TlxLumenSkinForm::UpdateWindowRegion()
 {
-    if (!HandleReady())
+    // A form still waiting for its place has a size that is about to change:
+    // the region follows that move (AfterSize), or else the show.
+    if (!HandleReady() || m_form->PlacementWaits())
         return;
     HWND wnd = m_form->Handle();
     // A skinned frame always has a region: the mask's, or the window's

@@ -235,6 +235,7 @@ std::optional<LRESULT> TlxLumenSkinForm::OnShowWindow(FormMessage& m)
         if (m.Skinned)
             SetCompositorFrame(m.Wnd, false);
         FirstShowPlacement();
+        UpdateWindowRegion();
         if ((m_alphaBlend || m_alphaBlendAnimation) && !m_fade.Running())
             FadeStart();
         if (m.Skinned && m_skinReady)

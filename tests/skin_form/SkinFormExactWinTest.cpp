@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "platform/Application.h"
 #include "platform/Form.h"
@@ -121,6 +122,53 @@ TEST_F(SkinFormExactTest, TheFallbackFrameAppliesTheWindowRectangleAtEverySize)
     EXPECT_EQ(RegionOf(wnd).Box, (Rect { 0, 0, 300, 400 }));
     form.Skin->SetRollUpState(true);
     EXPECT_EQ(RegionOf(wnd).Box, (Rect { 0, 0, 300, 25 }));
+}
+
+// A form read with its controller and a place given while it is read, as
+// the main window is; every new region the window takes is noted.
+class ReadPlacedForm : public TForm {
+public:
+    explicit ReadPlacedForm(std::vector<Rect>& regions) : TForm(&Application())
+    {
+        Watch = TakeOver([&regions](HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const LRESULT result = CallPreviousProc(wnd, message, wParam, lParam);
+            if (message == WM_WINDOWPOSCHANGED || message == WM_SHOWWINDOW) {
+                const AppliedRegion now = RegionOf(wnd);
+                if (now.Kind != ERROR && (regions.empty() || !(regions.back() == now.Box)))
+                    regions.push_back(now.Box);
+            }
+            return result;
+        });
+        SetCaption(L"SkinFormExactWinTest");
+        SetBorderStyle(TBorderStyle::bsSingle);
+        SetPosition(TPosition::poScreenCenter);
+        SetClientBounds(307, 130, 251, 317);
+        Skin = new TlxLumenSkinForm(this);
+        Skin->SetBorderIcons(MainWindowBorderIcons);
+        FinishCreate();
+    }
+    TSubclass Watch;
+    TlxLumenSkinForm* Skin;
+};
+
+TEST_F(SkinFormExactTest, AFormReadWithItsPlaceTakesItsRegionOnceForItsFinalSize)
+{
+    std::vector<Rect> regions;
+    ReadPlacedForm form(regions);
+    HWND wnd = form.Handle();
+    EXPECT_FALSE(IsWindowVisible(wnd));
+    ASSERT_EQ(regions.size(), 1u) << "a region was made for a size the window no longer has";
+    EXPECT_EQ(regions[0], (Rect { 0, 0, 257, 342 }));
+    EXPECT_EQ(RegionOf(wnd).Box, (Rect { 0, 0, 257, 342 }));
+    ShowWindow(wnd, SW_SHOWNOACTIVATE);
+    EXPECT_EQ(regions.size(), 1u);
+
+    // A window that lost its region while hidden has it again when it shows.
+    ShowWindow(wnd, SW_HIDE);
+    SetWindowRgn(wnd, nullptr, FALSE);
+    ShowWindow(wnd, SW_SHOWNOACTIVATE);
+    EXPECT_EQ(RegionOf(wnd).Kind, SIMPLEREGION);
+    EXPECT_EQ(RegionOf(wnd).Box, (Rect { 0, 0, 257, 342 }));
 }
 
 TEST_F(SkinFormExactTest, ASkinWithoutMaskAppliesTheWindowRectangleThroughSizeAndSkinChanges)
