@@ -30,7 +30,7 @@ public:
     // May stop the timer or free it.
     std::function<void()> OnTimer;
 
-protected:
+    // Starts a timer that was read enabled.
     void Loaded() override;
 
 private:

@@ -40,7 +40,7 @@ ventro_run_until_closed() {
   local label="$1" shot="$2" crop="$3"
   shift 3
   # exec keeps the program's process id in $pid, so cleanup can end it.
-  (exec env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@" >/dev/null 2>&1 </dev/null) &
+  (exec env "${ventro_locale[@]}" wine "$@" >/dev/null 2>&1 </dev/null) &
   pid=$!
   if [ $private_display = 1 ]; then
     sleep 4

@@ -9,9 +9,11 @@ export WINEDEBUG=-all
 # Bash has no glibc locale for zh_CN, so the locale is given to Wine alone.
 # Every Wine program started from here gets it: one started in another code
 # page (winepath too) makes Wine rewrite the prefix's font substitutes.
-wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@"; }
-wineboot() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wineboot "$@"; }
-winepath() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 winepath "$@"; }
+ventro_locale=(LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8)
+ventro_in_locale() { env "${ventro_locale[@]}" "$@"; }
+wine() { ventro_in_locale wine "$@"; }
+wineboot() { ventro_in_locale wineboot "$@"; }
+winepath() { ventro_in_locale winepath "$@"; }
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;rasapi32=n,b;winedbg.exe=d}"
 mkdir -p "$VENTRO_WINE_HOME"
 
