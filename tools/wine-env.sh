@@ -56,11 +56,27 @@ ventro_ensure_display() {
   flock -u 8
 }
 
+# True when the process runs in this prefix.
+ventro_of_prefix() {
+  { tr '\0' '\n' < "/proc/$1/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"
+}
+
 # The process ids of the Wine server of this prefix; none when it is not running.
 ventro_prefix_server_pids() {
   local p
   for p in $(pgrep -x "wineserver(64)?" 2>/dev/null); do
-    { tr '\0' '\n' < "/proc/$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
+    ventro_of_prefix "$p" && echo "$p"
+  done
+  return 0
+}
+
+# The process ids of every running process of this prefix: its Wine server,
+# the helpers the server started (services, explorer and the like) and the
+# programs.
+ventro_prefix_pids() {
+  local p
+  for p in $(pgrep -f "wine|\.exe" 2>/dev/null); do
+    ventro_of_prefix "$p" && echo "$p"
   done
   return 0
 }
