@@ -4,7 +4,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "base/Color.h"
@@ -60,22 +62,51 @@ private:
     int64_t m_stride = 0;
 };
 
+// Makes the elements a container grows by without a value (no zeroing), for
+// buffers whose every byte is written right after.
+template <typename T>
+struct AllocatorForOverwrite : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = AllocatorForOverwrite<U>;
+    };
+    AllocatorForOverwrite() = default;
+    template <typename U>
+    AllocatorForOverwrite(const AllocatorForOverwrite<U>&) noexcept
+    {
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args)
+    {
+        if constexpr (sizeof...(Args) == 0)
+            ::new (static_cast<void*>(p)) U;
+        else
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 // An owning 24-bit buffer. Sizes of 0 or less give an empty buffer.
 class PixelBuffer {
 public:
+    using Storage = std::vector<uint8_t, AllocatorForOverwrite<uint8_t>>;
+
     PixelBuffer() = default;
     PixelBuffer(int32_t width, int32_t height) { Resize(width, height); }
 
+    // Black pixels, padding zeroed.
     void Resize(int32_t width, int32_t height)
     {
-        if (width <= 0 || height <= 0) {
-            m_width = m_height = 0;
+        if (SetSize(width, height))
+            m_bytes.assign(size_t(RowStride24(width) * height), 0);
+    }
+    // Bytes of no value, for a caller that writes every one of them, the
+    // padding at each row's end included (a decoder filling every row).
+    void ResizeForOverwrite(int32_t width, int32_t height)
+    {
+        if (SetSize(width, height)) {
             m_bytes.clear();
-            return;
+            m_bytes.resize(size_t(RowStride24(width) * height));
         }
-        m_width = width;
-        m_height = height;
-        m_bytes.assign(size_t(RowStride24(width) * height), 0);
     }
 
     int32_t Width() const { return m_width; }
@@ -88,13 +119,26 @@ public:
     const uint8_t* Row(int32_t y) const { return View().Row(y); }
     Color PixelAt(int32_t x, int32_t y) const { return View().PixelAt(x, y); }
     void SetPixel(int32_t x, int32_t y, Color c) { View().SetPixel(x, y, c); }
-    const std::vector<uint8_t>& Bytes() const { return m_bytes; }
+    const Storage& Bytes() const { return m_bytes; }
     friend bool operator==(const PixelBuffer&, const PixelBuffer&) = default;
 
 private:
+    // False (and empty) for a size of 0 or less.
+    bool SetSize(int32_t width, int32_t height)
+    {
+        if (width <= 0 || height <= 0) {
+            m_width = m_height = 0;
+            m_bytes.clear();
+            return false;
+        }
+        m_width = width;
+        m_height = height;
+        return true;
+    }
+
     int32_t m_width = 0;
     int32_t m_height = 0;
-    std::vector<uint8_t> m_bytes;
+    Storage m_bytes;
 };
 
 } // namespace ventro

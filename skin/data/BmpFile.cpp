@@ -167,6 +167,7 @@ void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
         }
         for (int32_t x = 0; x < width; ++x)
             std::memcpy(dst + size_t(x) * 3, colors + size_t(idx[x]) * 3, 3);
+        std::memset(dst + size_t(width) * 3, 0, size_t(bmp.Pixels.Stride()) - size_t(width) * 3);
     }
 }
 
@@ -215,7 +216,9 @@ Bitmap ReadBmp(ByteSource& source, int64_t* pixelBudget)
     const size_t tableEnd = FileHeaderSize + InfoHeaderSize + size_t(l.TableEntries) * 4;
     bmp.Gap = ReadRun(source, l.OffBits - tableEnd);
 
-    bmp.Pixels.Resize(width, height);
+    // Every byte of the rows, padding included, is written below or the
+    // picture is thrown away with the error.
+    bmp.Pixels.ResizeForOverwrite(width, height);
     if (l.BitCount == 24)
         ReadPixelRows(source, l, bmp);
     else

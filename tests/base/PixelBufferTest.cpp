@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/PixelBuffer.h"
 
 using namespace ventro;
@@ -14,6 +16,19 @@ TEST(PixelBuffer, RowsArePaddedToFourBytesLikeADib)
     const uint8_t* row = b.Row(1);
     EXPECT_EQ(row[12], 3); // blue first
     EXPECT_EQ(row[14], 1);
+}
+
+TEST(PixelBuffer, ResizeBlackensWhatAResizeForOverwriteLeftToItsWriter)
+{
+    PixelBuffer b;
+    b.ResizeForOverwrite(5, 2);
+    ASSERT_EQ(b.Bytes().size(), 32u);
+    EXPECT_EQ(b.Width(), 5);
+    std::fill(b.Row(0), b.Row(0) + 32, uint8_t(0xA5));
+    b.Resize(5, 2);
+    EXPECT_EQ(std::count(b.Bytes().begin(), b.Bytes().end(), 0), 32);
+    b.ResizeForOverwrite(0, 2);
+    EXPECT_TRUE(b.IsEmpty());
 }
 
 TEST(PixelBuffer, NonPositiveSizesGiveAnEmptyBuffer)
