@@ -2,6 +2,7 @@
 #include "skin/data/BmpFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "base/ByteReader.h"
@@ -138,6 +139,15 @@ void ReadPixelRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
             std::memset(bits + size_t(y) * stride + used, 0, stride - used);
 }
 
+// The eight indices, first pixel first, of each byte of a 1-bit row.
+constexpr auto BitIndices = [] {
+    std::array<std::array<uint8_t, 8>, 256> t {};
+    for (size_t b = 0; b < 256; ++b)
+        for (size_t k = 0; k < 8; ++k)
+            t[b][k] = uint8_t((b >> (7 - k)) & 1);
+    return t;
+}();
+
 // 1- and 8-bit rows are read one at a time and turned into indices and colours.
 void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
 {
@@ -153,20 +163,34 @@ void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
         colors[i * 3 + 1] = uint8_t(bmp.ColorTable[i] >> 8);
         colors[i * 3 + 2] = uint8_t(bmp.ColorTable[i] >> 16);
     }
+    // A 1-bit picture of more pixels than its table of byte colours holds
+    // is turned eight pixels at a time: each byte of the file stands for
+    // eight indices and 24 bytes of colour.
+    const bool oneBit = l.BitCount == 1;
+    const bool byBytes = oneBit && int64_t(width) * height >= 256 * 8;
+    std::vector<uint8_t> byteColors(byBytes ? 256 * 24 : 0);
+    for (size_t b = 0; b < byteColors.size() / 24; ++b)
+        for (size_t k = 0; k < 8; ++k)
+            std::memcpy(&byteColors[b * 24 + k * 3], colors + ((b >> (7 - k)) & 1) * 3, 3);
+    const int32_t wholeBytes = byBytes ? width / 8 : 0;
     std::vector<uint8_t> row(size_t(l.Stride));
     for (int32_t fileRow = 0; fileRow < height; ++fileRow) {
         ReadExactly(source, row.data(), row.size());
         const int32_t y = bmp.BottomUp ? height - 1 - fileRow : fileRow;
         uint8_t* dst = bmp.Pixels.Row(y);
         uint8_t* idx = bmp.Indices.data() + size_t(y) * size_t(width);
-        if (l.BitCount == 8) {
+        if (!oneBit)
             std::copy(row.begin(), row.begin() + width, idx);
-        } else {
-            for (int32_t x = 0; x < width; ++x)
-                idx[x] = uint8_t((row[size_t(x) >> 3] >> (7 - (x & 7))) & 1);
+        for (int32_t i = 0; i < wholeBytes; ++i) {
+            const uint8_t bits = row[size_t(i)];
+            std::memcpy(idx + size_t(i) * 8, BitIndices[bits].data(), 8);
+            std::memcpy(dst + size_t(i) * 24, &byteColors[size_t(bits) * 24], 24);
         }
-        for (int32_t x = 0; x < width; ++x)
+        for (int32_t x = wholeBytes * 8; x < width; ++x) {
+            if (oneBit)
+                idx[x] = uint8_t((row[size_t(x) >> 3] >> (7 - (x & 7))) & 1);
             std::memcpy(dst + size_t(x) * 3, colors + size_t(idx[x]) * 3, 3);
+        }
         std::memset(dst + size_t(width) * 3, 0, size_t(bmp.Pixels.Stride()) - size_t(width) * 3);
     }
 }

@@ -71,6 +71,29 @@ TEST(BmpFile, PaletteIndicesDecodeToTheirColours)
     EXPECT_EQ(shortTable.Pixels.PixelAt(2, 0), 0u);
 }
 
+// Large 1-bit pictures are turned a file byte at a time; the rows end in a
+// part byte and padding, and an index past a one-colour table is black.
+TEST(BmpFile, LargeOneBitPicturesDecodeEveryPixelOfEveryByte)
+{
+    for (std::vector<uint32_t> table : { std::vector<uint32_t> { 0x0000FF, 0xFFEE00 }, { 0x112233 } }) {
+        Bitmap b = IndexedBitmap(83, 30, 1, table);
+        uint32_t seed = 12345;
+        for (int32_t y = 0; y < 30; ++y)
+            for (int32_t x = 0; x < 83; ++x) {
+                seed = seed * 1103515245u + 12345u;
+                const uint8_t i = uint8_t((seed >> 16) & 1);
+                b.Indices[size_t(y * 83 + x)] = i;
+                const uint32_t q = i < table.size() ? table[i] : 0;
+                b.Pixels.SetPixel(x, y, Rgb(uint8_t(q >> 16), uint8_t(q >> 8), uint8_t(q)));
+            }
+        auto bytes = WriteBmp(b);
+        Bitmap read = ReadBmp(bytes);
+        EXPECT_EQ(read.Indices, b.Indices);
+        EXPECT_TRUE(read.Pixels == b.Pixels);
+        EXPECT_EQ(WriteBmp(read), bytes);
+    }
+}
+
 TEST(BmpFile, TopDownFilesAndExtraBytesRoundTrip)
 {
     auto bytes = WriteBmp(SolidBitmap(3, 3, Rgb(9, 8, 7)));
