@@ -171,7 +171,7 @@ void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
     std::vector<uint8_t> byteColors(byBytes ? 256 * 24 : 0);
     for (size_t b = 0; b < byteColors.size() / 24; ++b)
         for (size_t k = 0; k < 8; ++k)
-            std::memcpy(&byteColors[b * 24 + k * 3], colors + ((b >> (7 - k)) & 1) * 3, 3);
+            std::memcpy(&byteColors[b * 24 + k * 3], colors + BitIndices[b][k] * 3, 3);
     const int32_t wholeBytes = byBytes ? width / 8 : 0;
     std::vector<uint8_t> row(size_t(l.Stride));
     for (int32_t fileRow = 0; fileRow < height; ++fileRow) {
@@ -188,7 +188,7 @@ void ReadIndexedRows(ByteSource& source, const BmpLayout& l, Bitmap& bmp)
         }
         for (int32_t x = wholeBytes * 8; x < width; ++x) {
             if (oneBit)
-                idx[x] = uint8_t((row[size_t(x) >> 3] >> (7 - (x & 7))) & 1);
+                idx[x] = BitIndices[row[size_t(x) >> 3]][size_t(x) & 7];
             std::memcpy(dst + size_t(x) * 3, colors + size_t(idx[x]) * 3, 3);
         }
         std::memset(dst + size_t(width) * 3, 0, size_t(bmp.Pixels.Stride()) - size_t(width) * 3);
