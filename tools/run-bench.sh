@@ -14,7 +14,10 @@
 # times one on the same CPU. With everything on one CPU the ratio shows the
 # programs' work; with the programs kept apart from the server it nears the
 # ratio of their round trips. The goal's own run, where the system places
-# each start, lands between the two.
+# each start, lands between the two. Last, when this script started the Wine
+# server itself, the starts run once more under a server that logs every
+# request, and tools/wine-requests.py counts each start's requests up to its
+# answer: the work of a start where it is placed cannot change.
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 native="${1:-build/bench}"
@@ -51,7 +54,8 @@ if [ "${VENTRO_SKIP_WINE_BENCH:-0}" != 1 ] && command -v x86_64-w64-mingw32-g++-
     cmake --build "$win" -j"${JOBS:-2}" >/dev/null || status=1
   # Its exit trap stops the Xvfb and the Wine server this script starts.
   source "$root/tools/run-session.sh"
-  trap 'rm -f "$rows"; cleanup' EXIT
+  server_log=""
+  trap 'rm -f "$rows" $server_log; cleanup' EXIT
   while IFS= read -r -d '' prog; do
     echo "== $(basename "$prog") (Wine)"
     run_one "$root/tools/wine-run" "$prog" || status=1
@@ -67,6 +71,27 @@ if [ "${VENTRO_SKIP_WINE_BENCH:-0}" != 1 ] && command -v x86_64-w64-mingw32-g++-
     start_pinned 0 0 "everything on one CPU" || status=1
     start_pinned 0 1 "programs and Wine server on two CPUs" || status=1
     for p in $(ventro_prefix_pids); do taskset -a -p -c "0-$(($(nproc) - 1))" "$p" >/dev/null 2>&1; done
+  fi
+  # A server that was running before is left alone: restarting it would end
+  # the programs it serves.
+  if [ -f "$start_bench" ] && [ "$server_was_running" = 0 ]; then
+    echo "== start_bench.exe (Wine) under a Wine server logging its requests"
+    server_log=$(mktemp)
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    (wineserver -f -d1 -p 2>"$server_log" >/dev/null </dev/null &)
+    # Until it listens, a program would start a server of its own.
+    server_id="server-$(stat -c '%D' "$WINEPREFIX")-$(printf '%x' "$(stat -c '%i' "$WINEPREFIX")")"
+    for _ in $(seq 200); do
+      [ -n "$(find /tmp -maxdepth 3 -type s -path "*/$server_id/socket" 2>/dev/null)" ] && break
+      sleep 0.05
+    done
+    VENTRO_START_RUNS=3 VENTRO_START_SETTLE_MS=0 "$root/tools/wine-run" "$start_bench" >/dev/null || status=1
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    run_one python3 "$root/tools/wine-requests.py" "$server_log" VentroADSL.exe empty_window.exe || status=1
+  elif [ -f "$start_bench" ]; then
+    echo "== the requests of each start are not counted: the prefix's Wine server was running before"
   fi
 fi
 
