@@ -77,18 +77,11 @@ if [ "${VENTRO_SKIP_WINE_BENCH:-0}" != 1 ] && command -v x86_64-w64-mingw32-g++-
   if [ -f "$start_bench" ] && [ "$server_was_running" = 0 ]; then
     echo "== start_bench.exe (Wine) under a Wine server logging its requests"
     server_log=$(mktemp)
-    wineserver -k >/dev/null 2>&1
-    wineserver -w
-    (wineserver -f -d1 -p 2>"$server_log" >/dev/null </dev/null &)
-    # Until it listens, a program would start a server of its own.
-    server_id="server-$(stat -c '%D' "$WINEPREFIX")-$(printf '%x' "$(stat -c '%i' "$WINEPREFIX")")"
-    for _ in $(seq 200); do
-      [ -n "$(find /tmp -maxdepth 3 -type s -path "*/$server_id/socket" 2>/dev/null)" ] && break
-      sleep 0.05
-    done
+    ventro_stop_server
+    # It returns once the new server listens; its log goes to its stderr.
+    wineserver -d1 -p 2>"$server_log" >/dev/null </dev/null
     VENTRO_START_RUNS=3 VENTRO_START_SETTLE_MS=0 "$root/tools/wine-run" "$start_bench" >/dev/null || status=1
-    wineserver -k >/dev/null 2>&1
-    wineserver -w
+    ventro_stop_server
     run_one python3 "$root/tools/wine-requests.py" "$server_log" VentroADSL.exe empty_window.exe || status=1
   elif [ -f "$start_bench" ]; then
     echo "== the requests of each start are not counted: the prefix's Wine server was running before"

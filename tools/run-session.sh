@@ -16,10 +16,7 @@ cleanup() {
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   fi
-  if [ "$server_was_running" = 0 ]; then
-    wineserver -k >/dev/null 2>&1
-    wineserver -w >/dev/null 2>&1
-  fi
+  if [ "$server_was_running" = 0 ]; then ventro_stop_server; fi
   if [ -n "$VENTRO_STARTED_XVFB" ]; then
     kill "$VENTRO_STARTED_XVFB" 2>/dev/null
     rm -f "$VENTRO_WINE_HOME/display" "$VENTRO_WINE_HOME/xvfb.pid"

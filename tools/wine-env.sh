@@ -70,6 +70,13 @@ ventro_prefix_server_pids() {
   return 0
 }
 
+# Stops the prefix's Wine server, and with it every program of the prefix,
+# and waits until it has gone.
+ventro_stop_server() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+}
+
 # The process ids of every running process of this prefix: its Wine server,
 # the helpers the server started (services, explorer and the like) and the
 # programs.
@@ -115,7 +122,7 @@ ventro_ensure_prefix() {
   if [ "$(cat "$WINEPREFIX/.ventro-ready" 2>/dev/null)" != "$settings" ]; then
     # The import ends by waiting for the prefix's server to end, so a
     # persistent one (of a prefix made with older settings) is stopped first.
-    [ -n "$(ventro_prefix_server_pids)" ] && { wineserver -k; wineserver -w; } >/dev/null 2>&1
+    [ -n "$(ventro_prefix_server_pids)" ] && ventro_stop_server
     if ventro_apply_prefix_settings; then
       echo "$settings" > "$WINEPREFIX/.ventro-ready"
     else
